@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Configures and builds into build/ (or the folder given), after set-up.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+dir=${1:-build}; shift || true
+cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+cmake --build "$dir" -j"$(nproc)"

@@ -1,0 +1,21 @@
+#include "app/PoolFileFilter.h"
+
+namespace ktq {
+
+bool PassesPoolFileFilter(const Text& name, bool testsMode) {
+    std::size_t dot = name.rfind('.');
+    if (dot == Text::npos || name.substr(dot) != ".txt") return false;
+    Text lower = LowerAscii(name);
+    if (!Contains(lower, "tech") && !Contains(lower, "general") && !Contains(lower, "extra"))
+        return false;
+    return testsMode ? Contains(lower, "-tests") : !Contains(name, "^");
+}
+
+bool FolderHoldsPreparedBanks(const LineList& names) {
+    for (const Text& n : names) {
+        if (Contains(LowerAscii(n), "-tests.txt")) return true;
+    }
+    return false;
+}
+
+}  // namespace ktq

@@ -1,0 +1,60 @@
+#pragma once
+// The working state that every handler of the window shares. Names are the
+// ones the whole program uses; starting values are those at load, before the
+// window exists (numbers 0, flags false, texts and lists empty).
+#include "platform/DateTime.h"
+#include "platform/SettingsStore.h"
+#include "text/Text.h"
+#include "ui/Control.h"
+
+namespace ktq {
+
+struct RunState {
+    // Environment, settings and window.
+    Text CommandLine;
+    SettingsStore* Settings = nullptr;
+    Text ProgramVersion;
+    Text StoredVersion;
+    int StartCount = 0;
+    bool ShowNotice = false;
+    int NoticeTicks = 0;
+    int MaxHeight = 0;
+    bool TestsMode = false;
+
+    // Pool, level and reference data.
+    Text PoolFileName;
+    int ExamSize = 0;
+    Text LevelTag;
+    Text KeyAlphabet;
+    LineList PoolLines;
+    LineList QuestionBank;
+    LineList StudyNotes;
+    LineList RuleLines;
+    Text SectionSign;
+    Text AvailableImages;
+
+    // Current question.
+    Text QuestionCode;
+    Text CorrectLetter;
+    Text AnswerLetter;
+    Text ReferenceText;
+    Text FigureFile;
+    Text AskedCodes;
+
+    // Trial and scoring.
+    bool TrialRunning = false;
+    DateTime StartTime;
+    int DoneCount = 0;
+    int CorrectCount = 0;
+    int SelectedAnswer = 0;
+    bool AnswerPending = false;
+    int TicksSinceAnswer = 0;
+    Text IncorrectList;
+
+    // Colours.
+    Color HoverColor = 0;
+    Color CorrectColor = 0;
+    Color SpareColor2 = 0;
+};
+
+}  // namespace ktq

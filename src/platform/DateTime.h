@@ -1,0 +1,24 @@
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace ktq {
+
+// A point in local time with millisecond resolution: milliseconds since
+// 1970-01-01 00:00:00 on the local wall clock (no time zone arithmetic is
+// ever needed, the program only subtracts and prints local times).
+struct DateTime {
+    std::int64_t ms = 0;
+    friend bool operator==(DateTime, DateTime) = default;
+};
+
+DateTime MakeDateTime(int year, int month, int day, int hour = 0, int minute = 0, int second = 0);
+// "YYYY-MM-DD HH:MM:SS"; empty optional when malformed.
+std::optional<DateTime> ParseDateTime(const std::string& text);
+// Short date and long time, day first: "08/12/2026 14:03:05".
+std::string FormatDateTime(DateTime t);
+// Whole seconds between two points, whichever comes first.
+std::int64_t WholeSecondsBetween(DateTime a, DateTime b);
+
+}  // namespace ktq

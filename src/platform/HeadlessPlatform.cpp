@@ -1,0 +1,45 @@
+#include "platform/HeadlessPlatform.h"
+
+#include <chrono>
+#include <ctime>
+#include <filesystem>
+
+#include "platform/TextFile.h"
+#include "text/CodePage.h"
+
+namespace ktq {
+
+namespace {
+DateTime LocalNow() {
+    std::time_t t = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&t, &local);
+    return MakeDateTime(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
+                        local.tm_min, local.tm_sec);
+}
+}  // namespace
+
+HeadlessPlatform::HeadlessPlatform(std::ostream& out, std::unique_ptr<SettingsStore> settings)
+    : out_(out), settings_(std::move(settings)), now_(LocalNow()) {}
+
+std::uint64_t HeadlessPlatform::HighResolutionCounter() {
+    counter_ += kCounterStep;
+    return counter_;
+}
+
+void HeadlessPlatform::ShowMessage(const Text& title, const Text& text) {
+    // Line breaks inside the text are shown as \n so one box is one line.
+    Text oneLine = ReplaceAll(ReplaceAll(text, "\r\n", "\\n"), "\n", "\\n");
+    out_ << "MESSAGE \"" << Cp1252ToUtf8(title) << "\": " << Cp1252ToUtf8(oneLine) << "\n";
+}
+
+void HeadlessPlatform::OpenWithViewer(const Text& file) {
+    out_ << "OPEN FILE " << Cp1252ToUtf8(file) << "\n";
+}
+
+Text HeadlessPlatform::CurrentFolder() {
+    std::error_code ec;
+    return FromOsName(std::filesystem::current_path(ec));
+}
+
+}  // namespace ktq

@@ -1,0 +1,43 @@
+#pragma once
+#include <functional>
+#include <memory>
+#include <ostream>
+
+#include "platform/Platform.h"
+
+namespace ktq {
+
+// A platform without a window system: a settable clock, a counter that
+// advances by a fixed step at every read (so random draws are repeatable),
+// message boxes printed and answered with OK at once.
+class HeadlessPlatform : public Platform {
+public:
+    static constexpr std::uint64_t kCounterStep = 3579;
+
+    HeadlessPlatform(std::ostream& out, std::unique_ptr<SettingsStore> settings);
+
+    DateTime Now() override { return now_; }
+    std::uint64_t HighResolutionCounter() override;
+    void ShowMessage(const Text& title, const Text& text) override;
+    int ScreenHeight() override { return screenHeight_; }
+    SettingsStore& Settings() override { return *settings_; }
+    void OpenWithViewer(const Text& file) override;
+    Text CurrentFolder() override;
+    std::vector<Text> CommandLineParameters() override { return parameters_; }
+
+    void SetNow(DateTime t) { now_ = t; }
+    void Advance(std::int64_t ms) { now_.ms += ms; }
+    void SetCounter(std::uint64_t c) { counter_ = c; }
+    void SetScreenHeight(int h) { screenHeight_ = h; }
+    void SetParameters(std::vector<Text> p) { parameters_ = std::move(p); }
+
+private:
+    std::ostream& out_;
+    std::unique_ptr<SettingsStore> settings_;
+    DateTime now_;
+    std::uint64_t counter_ = 0;
+    int screenHeight_ = 1080;
+    std::vector<Text> parameters_;
+};
+
+}  // namespace ktq

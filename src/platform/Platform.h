@@ -1,0 +1,32 @@
+#pragma once
+// What the program asks of the system it runs on. The Qt skin and the
+// headless driver each provide one; the logic never reaches past it.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/DateTime.h"
+#include "platform/SettingsStore.h"
+#include "text/Text.h"
+
+namespace ktq {
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+    virtual DateTime Now() = 0;
+    // The high-resolution performance counter that seeds the random draw.
+    virtual std::uint64_t HighResolutionCounter() = 0;
+    // A modal message box with an OK button; returns when it is closed.
+    virtual void ShowMessage(const Text& title, const Text& text) = 0;
+    virtual int ScreenHeight() = 0;
+    virtual SettingsStore& Settings() = 0;
+    // Hands a file to the desktop's default viewer; the outcome is ignored.
+    virtual void OpenWithViewer(const Text& file) = 0;
+    // Full path of the working folder, without a trailing separator.
+    virtual Text CurrentFolder() = 0;
+    // Command-line parameters after the program path.
+    virtual std::vector<Text> CommandLineParameters() = 0;
+};
+
+}  // namespace ktq

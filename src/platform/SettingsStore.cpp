@@ -1,0 +1,76 @@
+#include "platform/SettingsStore.h"
+
+#include <fstream>
+#include <sstream>
+
+#include "platform/TextFile.h"
+#include "text/Text.h"
+
+namespace ktq {
+
+std::optional<std::string> MemorySettingsStore::ReadText(const std::string& section,
+                                                         const std::string& name) {
+    auto s = values_.find(section);
+    if (s == values_.end()) return std::nullopt;
+    auto v = s->second.find(name);
+    if (v == s->second.end()) return std::nullopt;
+    return v->second;
+}
+
+void MemorySettingsStore::WriteText(const std::string& section, const std::string& name,
+                                    const std::string& value) {
+    values_[section][name] = value;
+}
+
+IniFileSettingsStore::IniFileSettingsStore(std::string path) : path_(std::move(path)) { Load(); }
+
+void IniFileSettingsStore::Load() {
+    std::ifstream in(path_, std::ios::binary);
+    if (!in) return;
+    std::stringstream buffer;
+    buffer << in.rdbuf();
+    std::string current;
+    for (const std::string& raw : SplitLines(buffer.str())) {
+        std::string line = Trim(raw);
+        if (line.empty() || line[0] == ';' || line[0] == '#') continue;
+        if (line.front() == '[' && line.back() == ']') {
+            current = line.substr(1, line.size() - 2);
+            continue;
+        }
+        std::size_t eq = line.find('=');
+        if (eq == std::string::npos || current.empty()) continue;
+        values_[current][Trim(line.substr(0, eq))] = line.substr(eq + 1);
+    }
+}
+
+void IniFileSettingsStore::Save() {
+    LineList lines;
+    for (const auto& [section, entries] : values_) {
+        lines.push_back("[" + section + "]");
+        for (const auto& [name, value] : entries) lines.push_back(name + "=" + value);
+    }
+    std::string bytes;
+    for (const std::string& l : lines) bytes += l + "\n";
+    try {
+        WriteBytesReplacing(std::filesystem::path(path_), bytes);
+    } catch (const IoError&) {
+        // A store that cannot be written is not reported to the user.
+    }
+}
+
+std::optional<std::string> IniFileSettingsStore::ReadText(const std::string& section,
+                                                          const std::string& name) {
+    auto s = values_.find(section);
+    if (s == values_.end()) return std::nullopt;
+    auto v = s->second.find(name);
+    if (v == s->second.end()) return std::nullopt;
+    return v->second;
+}
+
+void IniFileSettingsStore::WriteText(const std::string& section, const std::string& name,
+                                     const std::string& value) {
+    values_[section][name] = value;
+    Save();
+}
+
+}  // namespace ktq

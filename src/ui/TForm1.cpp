@@ -1,0 +1,115 @@
+#include "ui/TForm1.h"
+
+#include <exception>
+
+#include "platform/IoError.h"
+#include "ui/FormDesign.h"
+
+namespace ktq {
+
+TForm1::TForm1(Platform& platform) : Form("Form1", nullptr), platform_(platform) {
+    Register();
+    ApplyFormDesign(*this);
+    BindEvents();
+}
+
+void TForm1::Register() {
+    controls_ = {&Label1,    &ComboBox1, &Label11,   &Label25,   &Label19,   &Label20,   &Label2,
+                 &Label3,    &Label5,    &Label4,    &Label7,    &Label6,    &Label15,   &Button3,
+                 &Button7,   &Button5,   &Button1,   &Button4,   &Label17,   &ComboBox2, &UpDown1,
+                 &Label16,   &Memo2,     &Button2,   &CheckBox2, &Label21,   &Label22,   &Label13,
+                 &TrackBar1, &Label18,   &Label24,   &Label14,   &CheckBox1, &Label27,   &Label26,
+                 &Label23,   &Memo1,     &Memo4,     &RichEdit1, &RichEdit2, &RichEdit3, &RichEdit4,
+                 &RichEdit5, &ListBox1,  &Label8,    &Edit1,     &Label9,    &Edit2,     &Label10,
+                 &Edit3,     &Memo3,     &Panel1,    &Image1,    &Panel2,    &Label28,   &Label29,
+                 &Label30,   &Label31,   &Label12,   &Label33,   &Label34,   &Label35,   &Label36,
+                 &CheckBox3, &Label37,   &Timer1,    &Timer2};
+}
+
+void TForm1::BindEvents() {
+    OnResize = [this] { FormResize(); };
+    ComboBox1.OnChange = [this] { ComboBox1Change(); };
+    Button1.OnClick = [this] { Button1Click(); };
+    Button3.OnClick = [this] { Button3Click(); };
+    Button4.OnClick = [this] { Button4Click(); };
+    Button5.OnClick = [this] { Button5Click(); };
+    Button7.OnClick = [this] { Button7Click(); };
+    Button2.OnClick = [this] { Button2Click(); };
+    ComboBox2.OnChange = [this] { ComboBox2Change(); };
+    UpDown1.OnClick = [this](UpDownArrow a) { UpDown1Click(a); };
+    Memo2.OnChange = [this] { Edit3Change(); };
+    Memo2.OnClick = [this] { Memo2Click(); };
+    Memo2.OnMouseDown = [this](MouseButton) { Memo2MouseDown(); };
+    CheckBox2.OnClick = [this] { CheckBox2Click(); };
+    TrackBar1.OnChange = [this] { TrackBar1Change(); };
+    CheckBox1.OnClick = [this] { CheckBox1Click(); };
+    RichEdit1.OnMouseMove = [this] { RichEdit1MouseMove(); };
+    for (int n = 1; n <= 4; ++n) {
+        RichEdit* box = AnswerBox(n);
+        box->OnMouseDown = [this, n](MouseButton b) { AnswerMouseDown(n, b); };
+        box->OnMouseMove = [this, n] { AnswerBoxMouseMove(n); };
+    }
+    Edit1.OnChange = [this] { Edit1Change(); };
+    Edit3.OnChange = [this] { Edit3Change(); };
+    Memo3.OnMouseDown = [this](MouseButton) { Memo3MouseDown(); };
+    Image1.OnClick = [this] { Image1Click(); };
+    CheckBox3.OnClick = [this] { CheckBox3Click(); };
+    Timer1.OnTimer = [this] { Timer1Timer(); };
+    Timer2.OnTimer = [this] { Timer2Timer(); };
+}
+
+Control* TForm1::FindControl(const std::string& name) const {
+    if (name == Name()) return const_cast<TForm1*>(this);
+    for (Control* c : controls_) {
+        if (c->Name() == name) return c;
+    }
+    return nullptr;
+}
+
+void TForm1::RunGuarded(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const std::exception& e) {
+        platform_.ShowMessage(kApplicationTitle, e.what());
+    }
+}
+
+bool TForm1::DiagOn() const { return Contains(LowerAscii(state.CommandLine), "/diag"); }
+
+RichEdit* TForm1::AnswerBox(int number) {
+    switch (number) {
+        case 1: return &RichEdit2;
+        case 2: return &RichEdit3;
+        case 3: return &RichEdit4;
+        case 4: return &RichEdit5;
+        default: return nullptr;
+    }
+}
+
+std::vector<Control*> TForm1::StackingOrder() const {
+    // Memo1 lies below the question boxes, the figure panel above the answer
+    // boxes, and the notice panel above everything it covers.
+    const std::vector<const Control*> late = {&Memo1,     &RichEdit1, &RichEdit2, &RichEdit3,
+                                              &RichEdit4, &RichEdit5, &Panel1,    &Panel2};
+    std::vector<Control*> order;
+    for (Control* c : controls_) {
+        bool isLate = false;
+        for (const Control* l : late) isLate = isLate || l == c;
+        if (!isLate && c->Parent() == this) order.push_back(c);
+    }
+    for (const Control* l : late) order.push_back(const_cast<Control*>(l));
+    return order;
+}
+
+std::vector<Control*> TForm1::TabOrder() const {
+    auto* self = const_cast<TForm1*>(this);
+    return {&self->Button1,   &self->Memo1,     &self->Button3,   &self->Button4,
+            &self->CheckBox1, &self->Edit1,     &self->Edit2,     &self->Edit3,
+            &self->ComboBox1, &self->ListBox1,  &self->Button5,   &self->RichEdit1,
+            &self->RichEdit2, &self->RichEdit3, &self->RichEdit4, &self->RichEdit5,
+            &self->TrackBar1, &self->Panel1,    &self->Button2,   &self->Memo2,
+            &self->ComboBox2, &self->UpDown1,   &self->CheckBox2, &self->Memo3,
+            &self->Button7,   &self->Memo4,     &self->Panel2,    &self->CheckBox3};
+}
+
+}  // namespace ktq

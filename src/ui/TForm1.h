@@ -1,0 +1,170 @@
+#pragma once
+// The main window: every control by its designed name, the run state, and
+// the event handlers. Handlers are defined in the folder of their subsystem
+// (app/, pool/, exam/, study/), so each file holds one subsystem.
+#include <functional>
+#include <vector>
+
+#include "app/RunState.h"
+#include "platform/Platform.h"
+#include "ui/Controls.h"
+
+namespace ktq {
+
+inline constexpr const char* kApplicationTitle = "KTQ Testing-Learning Software";
+
+class TForm1 : public Form {
+public:
+    explicit TForm1(Platform& platform);
+
+    Platform& Sys() { return platform_; }
+    RunState state;
+
+    // Every control, in creation order, and lookup by designed name.
+    const std::vector<Control*>& AllControls() const { return controls_; }
+    Control* FindControl(const std::string& name) const;
+
+    // Runs one user action or timer tick; an IoError (or any other failure)
+    // ends that handler and is shown by the general error report.
+    void RunGuarded(const std::function<void()>& action);
+    // The diagnostic switch: "/diag" anywhere in the lower-cased command line.
+    bool DiagOn() const;
+
+    // ---- Controls (designed properties in FormDesign.cpp) ----
+    Label Label1{"Label1", this};
+    ComboBox ComboBox1{"ComboBox1", this};
+    Label Label11{"Label11", this};
+    Label Label25{"Label25", this};
+    Label Label19{"Label19", this};
+    Label Label20{"Label20", this};
+    Label Label2{"Label2", this};
+    Label Label3{"Label3", this};
+    Label Label5{"Label5", this};
+    Label Label4{"Label4", this};
+    Label Label7{"Label7", this};
+    Label Label6{"Label6", this};
+    Label Label15{"Label15", this};
+    Button Button3{"Button3", this};
+    Button Button7{"Button7", this};
+    Button Button5{"Button5", this};
+
+    Button Button1{"Button1", this};
+    Button Button4{"Button4", this};
+    Label Label17{"Label17", this};
+    ComboBox ComboBox2{"ComboBox2", this};
+    UpDown UpDown1{"UpDown1", this};
+    Label Label16{"Label16", this};
+    Memo Memo2{"Memo2", this};
+    Button Button2{"Button2", this};
+    CheckBox CheckBox2{"CheckBox2", this};
+    Label Label21{"Label21", this};
+    Label Label22{"Label22", this};
+    Label Label13{"Label13", this};
+    TrackBar TrackBar1{"TrackBar1", this};
+    Label Label18{"Label18", this};
+    Label Label24{"Label24", this};
+    Label Label14{"Label14", this};
+    CheckBox CheckBox1{"CheckBox1", this};
+    Label Label27{"Label27", this};
+    Label Label26{"Label26", this};
+    Label Label23{"Label23", this};
+
+    Memo Memo1{"Memo1", this};
+    Memo Memo4{"Memo4", this};
+    RichEdit RichEdit1{"RichEdit1", this};
+    RichEdit RichEdit2{"RichEdit2", this};
+    RichEdit RichEdit3{"RichEdit3", this};
+    RichEdit RichEdit4{"RichEdit4", this};
+    RichEdit RichEdit5{"RichEdit5", this};
+    ListBox ListBox1{"ListBox1", this};
+    Label Label8{"Label8", this};
+    Edit Edit1{"Edit1", this};
+    Label Label9{"Label9", this};
+    Edit Edit2{"Edit2", this};
+    Label Label10{"Label10", this};
+    Edit Edit3{"Edit3", this};
+    Memo Memo3{"Memo3", this};
+
+    Panel Panel1{"Panel1", this};
+    Image Image1{"Image1", &Panel1};
+
+    Panel Panel2{"Panel2", this};
+    Label Label28{"Label28", &Panel2};
+    Label Label29{"Label29", &Panel2};
+    Label Label30{"Label30", &Panel2};
+    Label Label31{"Label31", &Panel2};
+    Label Label12{"Label12", &Panel2};
+    Label Label33{"Label33", &Panel2};
+    Label Label34{"Label34", &Panel2};
+    Label Label35{"Label35", &Panel2};
+    Label Label36{"Label36", &Panel2};
+    CheckBox CheckBox3{"CheckBox3", &Panel2};
+    Label Label37{"Label37", &Panel2};
+
+    Timer Timer1{"Timer1", this};
+    Timer Timer2{"Timer2", this};
+
+    // The answer boxes A to D, numbered 1 to 4.
+    RichEdit* AnswerBox(int number);
+    // Stacking order, bottom first, and the Tab order (for the skin).
+    std::vector<Control*> StackingOrder() const;
+    std::vector<Control*> TabOrder() const;
+
+    // ---- Application shell (app/) ----
+    void FormCreate();
+    void FormActivate();
+    void FormClose();
+    void FormResize();
+    void ShowDetailsLine(int line, int column);
+    void RichEdit1MouseMove();
+    void AnswerBoxMouseMove(int number);
+    void LoadSettings();
+    void SaveSettings();
+    void Timer2Timer();
+    void CheckBox3Click();
+
+    // ---- Question pools (pool/) ----
+    void ComboBox1Change();
+    void ResetScoreDisplay();
+    void Button1Click();
+    void BuildQuestionBank();
+
+    // ---- Trial exam (exam/) ----
+    void ShowQuestion(const Text& code);
+    void Button4Click();
+    void AnswerMouseDown(int number, MouseButton button);
+    void Timer1Timer();
+    void TrackBar1Change();
+    void ComboBox2Change();
+    void UpDown1Click(UpDownArrow arrow);
+    void Memo2MouseDown();
+    void Memo2Click();
+    void Button5Click();
+
+    // ---- Study aids (study/) ----
+    void Button3Click();
+    void WriteSwotFromBank();
+    void WriteSwotFromPool();
+    void CheckBox1Click();
+    void ShowDetails();
+    void Memo3MouseDown();
+    void Edit1Change();
+    void Edit3Change();
+    void LookupReference();
+    void Button7Click();
+    void FindAvailableImages();
+    // The figure step of ShowQuestion, on the chosen record.
+    void ShowFigureOf(const Text& record);
+    void Button2Click();
+    void Image1Click();
+    void CheckBox2Click();
+    Text DecipherNote(const Text& text) const;
+
+private:
+    void Register();
+    void BindEvents();
+    Platform& platform_;
+    std::vector<Control*> controls_;
+};
+
+}  // namespace ktq

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Runs one scenario folder with the headless driver in a fresh working folder:
+#   files/           copied into the working folder first
+#   options          driver options, shell-quoted (default: a fixed clock)
+#   script.txt       the actions
+#   expected.txt     what the driver must print, exactly
+#   exit-code        the expected exit code (default 0)
+#   expected-files/  files the working folder must then hold, byte for byte
+#   absent-files     names (one a line) that must not exist afterwards
+set -u
+bin=$1 dir=$2 work=$3
+rm -rf "$work" && mkdir -p "$work/folder"
+[ -d "$dir/files" ] && cp -a "$dir/files/." "$work/folder/"
+opts=(--now "2026-12-08 09:00:00")
+if [ -f "$dir/options" ]; then eval "opts=($(cat "$dir/options"))"; fi
+( cd "$work/folder" && "$bin" --script "$dir/script.txt" "${opts[@]}" >"$work/stdout" 2>"$work/stderr" )
+rc=$?
+want_rc=0
+[ -f "$dir/exit-code" ] && want_rc=$(cat "$dir/exit-code")
+failed=0
+if [ "$rc" != "$want_rc" ]; then
+  echo "exit code $rc, expected $want_rc"; cat "$work/stderr"; failed=1
+fi
+if [ -f "$dir/expected.txt" ] && ! diff -u "$dir/expected.txt" "$work/stdout"; then failed=1; fi
+if [ -f "$dir/expected-stderr.txt" ] && ! diff -u "$dir/expected-stderr.txt" "$work/stderr"; then failed=1; fi
+if [ -d "$dir/expected-files" ]; then
+  while IFS= read -r -d '' f; do
+    rel=${f#"$dir/expected-files/"}
+    if ! cmp "$f" "$work/folder/$rel"; then echo "file differs: $rel"; failed=1; fi
+  done < <(find "$dir/expected-files" -type f -print0)
+fi
+if [ -f "$dir/absent-files" ]; then
+  while IFS= read -r name; do
+    [ -z "$name" ] && continue
+    if [ -e "$work/folder/$name" ]; then echo "should not exist: $name"; failed=1; fi
+  done < "$dir/absent-files"
+fi
+exit $failed
