@@ -161,6 +161,11 @@ public:
     Text DecipherNote(const Text& text) const;
 
 private:
+    // Private helpers of the subsystems, one block each.
+    // -- pool/ --
+    // -- exam/ --
+    // -- study/ --
+
     void Register();
     void BindEvents();
     Platform& platform_;
