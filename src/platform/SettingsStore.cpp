@@ -39,7 +39,7 @@ void IniFileSettingsStore::Load() {
         }
         std::size_t eq = line.find('=');
         if (eq == std::string::npos || current.empty()) continue;
-        values_[current][Trim(line.substr(0, eq))] = line.substr(eq + 1);
+        values_[current][Trim(line.substr(0, eq))] = Trim(line.substr(eq + 1));
     }
 }
 

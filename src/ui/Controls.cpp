@@ -120,7 +120,9 @@ int Memo::CaretLine() const {
 }
 
 void Memo::SetSelection(int start, int length) {
-    int total = static_cast<int>(GetText().size());
+    // Every line ends with CR LF, so the caret can stand on the empty line
+    // below the last one.
+    int total = LineIndex(LineCount());
     start = std::clamp(start, 0, total);
     length = std::clamp(length, 0, total - start);
     if (start == selStart_ && length == selLength_) return;
@@ -130,7 +132,8 @@ void Memo::SetSelection(int start, int length) {
 }
 
 Text Memo::SelectedText() const {
-    Text all = GetText();
+    Text all;
+    for (const Text& l : lines_) all += l + "\r\n";
     return all.substr(static_cast<std::size_t>(selStart_), static_cast<std::size_t>(selLength_));
 }
 

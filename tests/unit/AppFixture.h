@@ -1,0 +1,95 @@
+#pragma once
+// A fresh temporary working folder per test, and the whole program started
+// in it headless, as the driver does.
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <optional>
+#include <sstream>
+#include <string>
+
+#include "platform/HeadlessPlatform.h"
+#include "platform/TextFile.h"
+#include "ui/TForm1.h"
+
+namespace ktq::testsupport {
+
+class WorkingFolder {
+public:
+    WorkingFolder() {
+        static int counter = 0;
+        previous_ = std::filesystem::current_path();
+        path_ = std::filesystem::temp_directory_path() /
+                ("ktq-app-" + std::to_string(::getpid()) + "-" + std::to_string(++counter));
+        std::filesystem::remove_all(path_);
+        std::filesystem::create_directories(path_);
+        std::filesystem::current_path(path_);
+    }
+    ~WorkingFolder() {
+        std::error_code ec;
+        std::filesystem::current_path(previous_, ec);
+        std::filesystem::remove_all(path_, ec);
+    }
+    WorkingFolder(const WorkingFolder&) = delete;
+    WorkingFolder& operator=(const WorkingFolder&) = delete;
+
+    const std::filesystem::path& Path() const { return path_; }
+    void Write(const std::string& name, const std::string& bytes) const {
+        std::ofstream(path_ / OsPath(name), std::ios::binary) << bytes;
+    }
+    std::string Read(const std::string& name) const {
+        std::ifstream in(path_ / OsPath(name), std::ios::binary);
+        std::ostringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+    bool Exists(const std::string& name) const { return std::filesystem::exists(path_ / OsPath(name)); }
+
+private:
+    std::filesystem::path previous_;
+    std::filesystem::path path_;
+};
+
+// The program in the current folder with a settings store that the test owns.
+class Program {
+public:
+    explicit Program(SettingsStore& store, std::vector<Text> parameters = {},
+                     int screenHeight = 1080)
+        : platform_(out_, std::make_unique<ForwardingStore>(store)) {
+        platform_.SetNow(MakeDateTime(2026, 12, 8, 9, 0, 0));
+        platform_.SetParameters(std::move(parameters));
+        platform_.SetScreenHeight(screenHeight);
+        form_ = std::make_unique<TForm1>(platform_);
+    }
+    void Start() {
+        form_->RunGuarded([this] { form_->FormCreate(); });
+        form_->RunGuarded([this] { form_->FormActivate(); });
+    }
+    void Close() { form_->RunGuarded([this] { form_->FormClose(); }); }
+    TForm1& Form() { return *form_; }
+    HeadlessPlatform& Platform() { return platform_; }
+    std::string Output() const { return out_.str(); }
+
+private:
+    // Lets several runs of the program share one store, as runs share the
+    // user's settings.
+    class ForwardingStore : public SettingsStore {
+    public:
+        explicit ForwardingStore(SettingsStore& target) : target_(target) {}
+        std::optional<std::string> ReadText(const std::string& s, const std::string& n) override {
+            return target_.ReadText(s, n);
+        }
+        void WriteText(const std::string& s, const std::string& n, const std::string& v) override {
+            target_.WriteText(s, n, v);
+        }
+
+    private:
+        SettingsStore& target_;
+    };
+
+    std::ostringstream out_;
+    HeadlessPlatform platform_;
+    std::unique_ptr<TForm1> form_;
+};
+
+}  // namespace ktq::testsupport

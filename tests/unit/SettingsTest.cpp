@@ -1,0 +1,203 @@
+#include <gtest/gtest.h>
+
+#include "AppFixture.h"
+#include "app/SettingsValues.h"
+
+namespace ktq {
+namespace {
+
+using testsupport::Program;
+using testsupport::WorkingFolder;
+
+std::string Stored(SettingsStore& s, const char* name) {
+    return s.ReadText(kSettingsSection, name).value_or("<missing>");
+}
+
+TEST(SettingsValues, OnlyPlainDecimalIntegersAreIntegers) {
+    EXPECT_EQ(ParseDecimalInteger("42"), 42);
+    EXPECT_EQ(ParseDecimalInteger("-7"), -7);
+    EXPECT_EQ(ParseDecimalInteger("+3"), 3);
+    EXPECT_EQ(ParseDecimalInteger("2147483647"), 2147483647);
+    EXPECT_EQ(ParseDecimalInteger("-2147483648"), -2147483647 - 1);
+    for (const char* bad : {"", "-", "yes", "12a", " 5", "0x10", "2147483648", "99999999999999"})
+        EXPECT_FALSE(ParseDecimalInteger(bad).has_value()) << bad;
+}
+
+TEST(SettingsValues, FlagsReadAsIntegersWithTheirDefault) {
+    MemorySettingsStore s;
+    s.WriteText(kSettingsSection, "two", "2");
+    s.WriteText(kSettingsSection, "word", "yes");
+    s.WriteText(kSettingsSection, "zero", "0");
+    EXPECT_TRUE(ReadFlagSetting(s, "two", false));
+    EXPECT_TRUE(ReadFlagSetting(s, "word", true));
+    EXPECT_FALSE(ReadFlagSetting(s, "word", false));
+    EXPECT_FALSE(ReadFlagSetting(s, "zero", true));
+    EXPECT_TRUE(ReadFlagSetting(s, "missing", true));
+}
+
+TEST(Settings, NothingStoredGivesTheDefaultsAndTheNotice) {
+    WorkingFolder folder;
+    MemorySettingsStore store;
+    Program program(store);
+    program.Start();
+    TForm1& f = program.Form();
+    EXPECT_EQ(f.Left(), 100);
+    EXPECT_EQ(f.Top(), 100);
+    EXPECT_EQ(f.Width(), 860);
+    EXPECT_EQ(f.Height(), 435);
+    EXPECT_FALSE(f.CheckBox1.Checked());
+    EXPECT_FALSE(f.CheckBox2.Checked());
+    EXPECT_EQ(f.TrackBar1.Position(), 4);
+    EXPECT_EQ(f.Label24.GetText(), "6S  ");
+    EXPECT_EQ(f.state.StartCount, 1);
+    EXPECT_EQ(f.Label37.GetText(), "1");
+    EXPECT_EQ(f.state.StoredVersion, "");
+    EXPECT_TRUE(f.state.ShowNotice);
+    EXPECT_TRUE(f.Panel2.Visible());
+    EXPECT_TRUE(f.Timer2.Enabled());
+    EXPECT_EQ(f.state.NoticeTicks, 0);
+}
+
+TEST(Settings, AreWrittenOnlyAtCloseAndReadBackByTheNextRun) {
+    WorkingFolder folder;
+    MemorySettingsStore store;
+    {
+        Program first(store);
+        first.Start();
+        EXPECT_EQ(Stored(store, "KTQExamsStartCount"), "<missing>");
+        first.Form().TrackBar1.UserSetPosition(9);
+        first.Form().CheckBox2.UserClick();
+        first.Close();
+    }
+    EXPECT_EQ(Stored(store, "KTQExamsLeft"), "100");
+    EXPECT_EQ(Stored(store, "KTQExamsHeight"), "435");
+    EXPECT_EQ(Stored(store, "KTQExamsMaxHeight"), "600");
+    EXPECT_EQ(Stored(store, "KTQExamsSeeDetails"), "0");
+    EXPECT_EQ(Stored(store, "KTQExamsExtFigs"), "1");
+    EXPECT_EQ(Stored(store, "KTQExamsWrongDelay"), "9");
+    EXPECT_EQ(Stored(store, "KTQExamsStartCount"), "1");
+    EXPECT_EQ(Stored(store, "KTQExamsShowFlash"), "1");
+    EXPECT_EQ(Stored(store, "KTQExamsVersion"), "1.1.0.1");
+
+    Program second(store);
+    second.Start();
+    EXPECT_EQ(second.Form().state.StartCount, 2);
+    EXPECT_FALSE(second.Form().Panel2.Visible());
+    EXPECT_EQ(second.Form().TrackBar1.Position(), 9);
+    EXPECT_TRUE(second.Form().CheckBox2.Checked());
+    second.Close();
+    EXPECT_EQ(Stored(store, "KTQExamsStartCount"), "2");
+}
+
+TEST(Settings, TheStartCountStopsAtFive) {
+    WorkingFolder folder;
+    MemorySettingsStore store;
+    store.WriteText(kSettingsSection, "KTQExamsVersion", "1.1.0.1");
+    store.WriteText(kSettingsSection, "KTQExamsStartCount", "5");
+    Program program(store);
+    program.Start();
+    EXPECT_EQ(program.Form().state.StartCount, 5);
+    EXPECT_FALSE(program.Form().Label37.Visible());
+    EXPECT_FALSE(program.Form().Panel2.Visible());
+    program.Close();
+    EXPECT_EQ(Stored(store, "KTQExamsStartCount"), "5");
+}
+
+TEST(Settings, ANewVersionCountsAsAFirstStart) {
+    WorkingFolder folder;
+    MemorySettingsStore store;
+    store.WriteText(kSettingsSection, "KTQExamsVersion", "1.0.9.0");
+    store.WriteText(kSettingsSection, "KTQExamsStartCount", "3");
+    Program program(store);
+    program.Start();
+    EXPECT_EQ(program.Form().Label37.GetText(), "4");
+    EXPECT_EQ(program.Form().state.StartCount, 1);
+    EXPECT_TRUE(program.Form().Panel2.Visible());
+}
+
+TEST(Settings, DontShowAgainHoldsEvenAcrossAVersionChange) {
+    WorkingFolder folder;
+    MemorySettingsStore store;
+    store.WriteText(kSettingsSection, "KTQExamsVersion", "1.0.9.0");
+    store.WriteText(kSettingsSection, "KTQExamsShowFlash", "0");
+    Program program(store);
+    program.Start();
+    EXPECT_EQ(program.Form().state.StartCount, 1);
+    EXPECT_TRUE(program.Form().CheckBox3.Checked());
+    EXPECT_FALSE(program.Form().Panel2.Visible());
+}
+
+TEST(Settings, OutOfRangeValuesAreBroughtIn) {
+    struct Case {
+        const char* delay;
+        int position;
+    };
+    for (Case c : {Case{"30", 18}, Case{"0", 1}, Case{"-3", 1}, Case{"x", 4}}) {
+        WorkingFolder folder;
+        MemorySettingsStore store;
+        store.WriteText(kSettingsSection, "KTQExamsWrongDelay", c.delay);
+        store.WriteText(kSettingsSection, "KTQExamsWidth", "5000");
+        store.WriteText(kSettingsSection, "KTQExamsHeight", "-20");
+        Program program(store);
+        program.Start();
+        EXPECT_EQ(program.Form().TrackBar1.Position(), c.position) << c.delay;
+        EXPECT_EQ(program.Form().Label24.GetText(), std::to_string(c.position + 2) + "S  ");
+        EXPECT_EQ(program.Form().Width(), 880);
+        EXPECT_EQ(program.Form().Height(), 435);
+    }
+}
+
+TEST(Notice, StaysUpForTwentyTicksAndTheChoiceCountsAtTheNextStart) {
+    WorkingFolder folder;
+    MemorySettingsStore store;
+    Program program(store);
+    program.Start();
+    TForm1& f = program.Form();
+    f.CheckBox3.UserClick();
+    EXPECT_FALSE(f.state.ShowNotice);
+    for (int i = 0; i < 20; ++i) f.Timer2.Tick();
+    EXPECT_TRUE(f.Panel2.Visible());
+    f.Timer2.Tick();
+    EXPECT_FALSE(f.Panel2.Visible());
+    EXPECT_FALSE(f.Timer2.Enabled());
+    EXPECT_EQ(f.state.NoticeTicks, 21);
+    f.Timer2.Tick();  // stopped: nothing counts any more
+    EXPECT_EQ(f.state.NoticeTicks, 21);
+    program.Close();
+    EXPECT_EQ(Stored(store, "KTQExamsShowFlash"), "0");
+}
+
+TEST(Notice, UntickingBeforeClosingStoresTheNoticeAgain) {
+    WorkingFolder folder;
+    MemorySettingsStore store;
+    Program program(store);
+    program.Start();
+    program.Form().CheckBox3.UserClick();
+    program.Form().CheckBox3.UserClick();
+    program.Close();
+    EXPECT_EQ(Stored(store, "KTQExamsShowFlash"), "1");
+}
+
+TEST(IniFileSettings, RoundTripsThroughARealFileAndIgnoresJunk) {
+    WorkingFolder folder;
+    folder.Write("k.ini", "junk line\n[Other]\nKTQExamsLeft=9\n[Tarnell]\nKTQExamsLeft = 321\n");
+    {
+        IniFileSettingsStore store((folder.Path() / "k.ini").string());
+        EXPECT_EQ(store.ReadText("Tarnell", "KTQExamsLeft"), "321");
+        EXPECT_EQ(store.ReadText("Other", "KTQExamsLeft"), "9");
+        EXPECT_FALSE(store.ReadText("Tarnell", "KTQExamsTop").has_value());
+        store.WriteText("Tarnell", "KTQExamsTop", "-5");
+    }
+    IniFileSettingsStore again((folder.Path() / "k.ini").string());
+    EXPECT_EQ(again.ReadText("Tarnell", "KTQExamsTop"), "-5");
+    EXPECT_EQ(again.ReadText("Tarnell", "KTQExamsLeft"), "321");
+}
+
+TEST(IniFileSettings, AStoreThatCannotBeWrittenIsNotReported) {
+    WorkingFolder folder;
+    IniFileSettingsStore store((folder.Path() / "missing-dir" / "k.ini").string());
+    EXPECT_NO_THROW(store.WriteText("Tarnell", "KTQExamsTop", "1"));
+}
+
+}  // namespace
+}  // namespace ktq
