@@ -1,13 +1,110 @@
+// The trial: "Start", the answer presses, the timed feedback and the advance.
+#include <climits>
+#include <string>
+
+#include "exam/AnswerText.h"
 #include "ui/TForm1.h"
 
 namespace ktq {
+namespace {
 
-void TForm1::Button4Click() {}
+constexpr int kRightAnswerTicks = 2;
+constexpr int kMarkedAnswerSize = 10;
 
-void TForm1::AnswerMouseDown(int, MouseButton) {}
+void MarkCorrect(RichEdit& box, Color color) {
+    box.SetFontColor(color);
+    box.SetFontBold(true);
+    box.SetFontSize(kMarkedAnswerSize);
+}
 
-void TForm1::Timer1Timer() {}
+void MarkWrong(RichEdit& box, Color color) {
+    box.SetFontColor(color);
+    box.SetFontBold(true);
+}
 
-void TForm1::TrackBar1Change() {}
+Text TwoDigits(long long n) {
+    return (n < 10 ? "0" : "") + std::to_string(n);
+}
+
+}  // namespace
+
+void TForm1::Button4Click() {
+    RunState& s = state;
+    if (!s.TrialRunning) {
+        s.StartTime = Sys().Now();
+        s.TrialRunning = true;
+    }
+    Button2.Hide();
+    for (RichEdit* box : {&RichEdit1, &RichEdit2, &RichEdit3, &RichEdit4, &RichEdit5}) box->Show();
+    for (int n = 1; n <= 4; ++n) {
+        AnswerBox(n)->SetFontSize(9);
+        AnswerBox(n)->SetFontName("Arial");
+    }
+    Memo3.Clear();
+    Memo1.Hide();
+    Button1.SetEnabled(false);
+    Label15.Show();
+    ShowQuestion("");
+}
+
+void TForm1::AnswerMouseDown(int number, MouseButton button) {
+    RunState& s = state;
+    Panel1.Hide();
+    Button2.Hide();
+    // While an answer's feedback runs, further presses neither score nor
+    // repaint it; with no question on screen there is nothing to answer.
+    if (s.AnswerPending || RichEdit1.LineCount() == 0)
+        return;
+    s.SelectedAnswer = number;
+    if (button != MouseButton::Left)
+        return;
+
+    const Text letter = LetterOfBox(number);
+    if (letter == s.CorrectLetter) {
+        ++s.CorrectCount;
+        Label7.SetText(std::to_string(s.CorrectCount));
+    } else {
+        s.IncorrectList += s.QuestionCode + kTab + s.AnswerLetter + kTab + letter + ",";
+    }
+    ++s.DoneCount;
+    Label5.SetText(std::to_string(s.DoneCount));
+    Label15.SetText(std::to_string(s.CorrectCount * 100LL / s.DoneCount) + " %");
+    s.TicksSinceAnswer = 0;
+    s.AnswerPending = true;
+}
+
+void TForm1::Timer1Timer() {
+    RunState& s = state;
+    if (s.TicksSinceAnswer < INT_MAX)
+        ++s.TicksSinceAnswer;
+
+    const long long seconds = WholeSecondsBetween(s.StartTime, Sys().Now());
+    if (s.TrialRunning) {
+        Label25.SetText("Elapsed Time: " + std::to_string(seconds / 60) + ":" +
+                        TwoDigits(seconds % 60) + "   ");
+    }
+
+    int threshold = kRightAnswerTicks;
+    RichEdit* chosen = AnswerBox(s.SelectedAnswer);
+    if (chosen != nullptr && LetterOfBox(s.SelectedAnswer) == s.CorrectLetter && s.AnswerPending) {
+        MarkCorrect(*chosen, s.CorrectColor);
+    } else {
+        threshold = TrackBar1.Position() + 2;
+        if (chosen != nullptr)
+            MarkWrong(*chosen, s.SpareColor2);
+        if (RichEdit* correct = AnswerBox(BoxNumberOfLetter(s.CorrectLetter)))
+            MarkCorrect(*correct, s.CorrectColor);
+    }
+
+    if (s.AnswerPending && s.TicksSinceAnswer >= threshold) {
+        s.SelectedAnswer = 0;
+        s.AnswerPending = false;
+        ShowQuestion("");
+    }
+}
+
+void TForm1::TrackBar1Change() {
+    Label24.SetText(std::to_string(TrackBar1.Position() + 2) + "S  ");
+}
 
 }  // namespace ktq

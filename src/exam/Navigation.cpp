@@ -1,13 +1,63 @@
+// Moving through the bank by code: the code chooser, the stepping arrows and
+// the list of questions asked.
+#include <string>
+
+#include "exam/QuestionChoice.h"
+#include "pool/PoolText.h"
 #include "ui/TForm1.h"
 
 namespace ktq {
 
-void TForm1::ComboBox2Change() {}
+void TForm1::ComboBox2Change() {
+    Memo1.Hide();
+    for (RichEdit* box : {&RichEdit1, &RichEdit2, &RichEdit3, &RichEdit4, &RichEdit5}) box->Show();
+    Button4.SetFontBold(true);
+    Label22.SetText("");
+    ShowQuestion(ComboBox2.GetText());
+}
 
-void TForm1::UpDown1Click(UpDownArrow) {}
+void TForm1::UpDown1Click(UpDownArrow arrow) {
+    const LineList& bank = state.QuestionBank;
+    // Stepping needs a neighbour; a smaller bank has nothing to step to.
+    if (bank.size() < 2)
+        return;
+    Memo3.Hide();
+    const Text current = ComboBox2.GetText();
+    Memo2.Clear();
 
-void TForm1::Memo2MouseDown() {}
+    const std::size_t last = bank.size() - 1;
+    std::size_t i = FindEntryByCode(bank, current);
 
-void TForm1::Memo2Click() {}
+    bool stepped = false;
+    if (arrow == UpDownArrow::Next && i < last) {
+        ++i;
+        stepped = true;
+    } else if (arrow == UpDownArrow::Previous && i >= 1) {
+        --i;
+        stepped = true;
+    }
+    if (stepped) {
+        const Text code = GetField(bank[i], kTab, 1);
+        ComboBox2.SetText(code);
+        ComboBox2.Repaint();
+        if (!code.empty())
+            ShowQuestion(code);
+    }
+    if (DiagOn())
+        Label22.SetText("Q " + std::to_string(i));
+}
+
+void TForm1::Memo2MouseDown() {
+    Memo3.Hide();
+}
+
+void TForm1::Memo2Click() {
+    const int line = Memo2.CaretLine();
+    const int length = line < Memo2.LineCount() ? static_cast<int>(Memo2.Lines()[line].size()) : 0;
+    Memo2.SetSelection(Memo2.LineIndex(line), length);
+    Memo3.Hide();
+    ShowQuestion(Memo2.SelectedText());
+    ComboBox2.SetText("");
+}
 
 }  // namespace ktq

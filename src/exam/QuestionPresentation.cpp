@@ -1,7 +1,143 @@
+// Putting a question on screen: choosing the entry, filling the boxes, the
+// details box, the learning-mode row, the question log and the asked list.
+#include <optional>
+#include <string>
+
+#include "exam/AnswerText.h"
+#include "exam/QuestionChoice.h"
+#include "platform/TextFile.h"
+#include "pool/PoolText.h"
+#include "pool/QuestionText.h"
 #include "ui/TForm1.h"
 
 namespace ktq {
+namespace {
 
-void TForm1::ShowQuestion(const Text&) {}
+constexpr const char* kQuestionLog = "qstnslog.txt";
+constexpr int kPlainAnswerSize = 9;
+
+struct QuestionFields {
+    Text code, letter, reference, question;
+    Text answers[4];
+};
+
+QuestionFields SplitEntry(const Text& entry) {
+    QuestionFields f;
+    auto field = [&entry](int n) { return StripControlChars(GetField(entry, kTab, n)); };
+    f.code = field(1);
+    f.letter = field(2);
+    f.reference = field(3);
+    f.question = field(4);
+    for (int i = 0; i < 4; ++i) f.answers[i] = field(5 + i);
+    return f;
+}
+
+// Every new question starts from these colours and fonts; the answer
+// feedback changes them.
+void ResetDisplay(TForm1& form) {
+    form.Panel1.Hide();
+    form.Button2.Hide();
+    form.Memo3.Clear();
+    form.state.CorrectLetter.clear();
+    form.state.FigureFile.clear();
+    for (int n = 1; n <= 4; ++n) {
+        form.AnswerBox(n)->SetFontBold(false);
+        form.AnswerBox(n)->SetFontSize(kPlainAnswerSize);
+    }
+    form.RichEdit1.Clear();
+    for (int n = 1; n <= 4; ++n) {
+        RichEdit* box = form.AnswerBox(n);
+        box->Clear();
+        box->SetColor(kClWindow);
+        box->SetFontColor(kBlue);
+    }
+}
+
+// A random request: the cycle bookkeeping, then the draw. A cycle in which
+// nothing qualifies is restarted once; empty when even then nothing does.
+std::optional<std::size_t> ChooseAtRandom(TForm1& form) {
+    RunState& s = form.state;
+    const int count = static_cast<int>(s.QuestionBank.size());
+    auto startCycle = [&form] {
+        form.state.AskedCodes.clear();
+        form.Memo2.Clear();
+    };
+    auto showNumberInCycle = [&form] {
+        form.Label18.SetText(std::to_string(form.Memo2.LineCount() + 1));
+        form.Label18.Repaint();
+    };
+    if (form.Memo2.LineCount() >= count - 5)
+        startCycle();
+    showNumberInCycle();
+    auto counter = [&form] { return form.Sys().HighResolutionCounter(); };
+    const bool figures = !s.AvailableImages.empty();
+    auto chosen = DrawQualifyingEntry(s.QuestionBank, s.AskedCodes, figures, counter);
+    if (!chosen) {
+        startCycle();
+        showNumberInCycle();
+        chosen = DrawQualifyingEntry(s.QuestionBank, s.AskedCodes, figures, counter);
+    }
+    return chosen;
+}
+
+Text FormalAnswer(const QuestionFields& f, const Text& entry, bool diag) {
+    return diag ? entry : LetterWithNumber(f.letter);
+}
+
+}  // namespace
+
+void TForm1::ShowQuestion(const Text& code) {
+    ResetDisplay(*this);
+    RunState& s = state;
+    if (!s.QuestionBank.empty()) {
+        std::optional<std::size_t> index;
+        if (code.empty())
+            index = ChooseAtRandom(*this);
+        else
+            index = FindEntryByCode(s.QuestionBank, code);
+        if (index) {
+            // A copy: the figure step and the change handlers may touch the bank.
+            const Text entry = s.QuestionBank[*index];
+            if (!s.AvailableImages.empty() && Contains(LowerAscii(entry), " figure"))
+                ShowFigureOf(entry);
+
+            QuestionFields f = SplitEntry(entry);
+            const bool diag = DiagOn();
+            if (!diag) {
+                for (Text& a : f.answers) a = ShapeAnswer(a);
+            }
+            const Text note = ReplaceAll(DecipherNote(GetField(entry, kTab, 9)), "@", "\r\n");
+            f.question = ApostrophesForFirstCurlyQuotes(f.question);
+
+            RichEdit1.AppendLine(f.question);
+            for (int n = 1; n <= 4; ++n)
+                AnswerBox(n)->AppendLine(StripControlChars(f.answers[n - 1]));
+
+            const Text answerText = FormalAnswer(f, entry, diag);
+            Memo3.AppendLine(note);
+            Memo3.AppendLine("");
+            Memo3.AppendLine("THE FORMAL ANSWER IS....   " + answerText + ".");
+            Memo3.Show();
+            ShowDetailsLine(0, -1);
+
+            s.CorrectLetter = f.letter;
+            s.QuestionCode = f.code;
+            s.AnswerLetter = f.letter;
+            s.ReferenceText = f.reference;
+            s.AskedCodes += f.code + " ";
+
+            if (CheckBox1.Checked()) {
+                Edit1.SetText(f.code);
+                Edit2.SetText(answerText);
+                Edit3.SetText(f.reference);
+            }
+
+            AppendLine(kQuestionLog, s.QuestionCode);
+            Memo2.AppendLine(s.QuestionCode);
+        }
+    }
+    if (!s.IncorrectList.empty())
+        Button5.SetEnabled(true);
+}
 
 }  // namespace ktq

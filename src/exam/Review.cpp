@@ -1,7 +1,65 @@
+// "Review Incorrect": the wrong answers as readable blocks, on screen and in
+// the level's review file.
+#include <algorithm>
+
+#include "platform/TextFile.h"
+#include "pool/PoolText.h"
 #include "ui/TForm1.h"
 
 namespace ktq {
+namespace {
 
-void TForm1::Button5Click() {}
+// The last bank entry holding the code anywhere; empty when none does.
+const Text* FindReviewedEntry(const LineList& bank, const Text& code) {
+    const Text* match = nullptr;
+    for (const Text& entry : bank) {
+        if (Pos(code, entry) != 0)
+            match = &entry;
+    }
+    return match;
+}
+
+void AppendReviewBlock(Memo& memo, const Text& entry, const Text& code, const Text& chosen,
+                       const Text& correct) {
+    memo.AppendLine("+++ Section code : " + code);
+    for (int n = 4; n <= 8; ++n) memo.AppendLine(GetField(entry, kTab, n));
+    memo.AppendLine("---> Answer selected : " + chosen);
+    memo.AppendLine("---> Correct answer : " + correct);
+    memo.AppendLine("");
+}
+
+}  // namespace
+
+void TForm1::Button5Click() {
+    RunState& s = state;
+    Memo1.Show();
+    for (RichEdit* box : {&RichEdit1, &RichEdit2, &RichEdit3, &RichEdit4, &RichEdit5}) box->Hide();
+    Memo1.Clear();
+
+    // Records are taken off the front one by one, so a long trial is reviewed
+    // in full rather than stopping at the field numbers GetField can count.
+    Text rest = s.IncorrectList;
+    while (true) {
+        const Text record = GetField(rest, ',', 1);
+        if (record.empty())
+            break;
+        rest.erase(0, std::min(rest.size(), record.size() + 1));
+        const Text code = Trim(GetField(record, kTab, 1));
+        const Text correct = Trim(GetField(record, kTab, 2));
+        const Text chosen = Trim(GetField(record, kTab, 3));
+        if (const Text* entry = FindReviewedEntry(s.QuestionBank, code))
+            AppendReviewBlock(Memo1, *entry, code, chosen, correct);
+    }
+
+    const Text fileName = s.LevelTag + " " + YearText(ComboBox1.GetText()) + " ^ Review.txt";
+    WriteLinesReplacing(fileName, Memo1.Lines());
+
+    Memo1.AppendLine("");
+    Memo1.AppendLine("");
+    Memo1.AppendLine("These details have been saved in file " + fileName + " in the " +
+                     Sys().CurrentFolder() + " folder.");
+    s.IncorrectList.clear();
+    Button5.SetEnabled(false);
+}
 
 }  // namespace ktq
