@@ -1,0 +1,11 @@
+#include "pool/QuestionText.h"
+
+namespace ktq {
+
+Text ApostrophesForFirstCurlyQuotes(Text question) {
+    ReplaceFirst(question, kRightQuote, '\'');
+    ReplaceFirst(question, kLeftQuote, '\'');
+    return question;
+}
+
+}  // namespace ktq
