@@ -1,7 +1,10 @@
+#include "study/NoteCipher.h"
 #include "ui/TForm1.h"
 
 namespace ktq {
 
-Text TForm1::DecipherNote(const Text& text) const { return text; }
+Text TForm1::DecipherNote(const Text& text) const {
+    return ktq::DecipherNote(text, state.KeyAlphabet);
+}
 
 }  // namespace ktq
