@@ -38,6 +38,9 @@ class ExamTest : public ::testing::Test {
     }
     TForm1& form() { return program.Form(); }
     void UseBank(LineList bank) {
+        // As a pool selection leaves them: the asked list and codes empty.
+        form().Memo2.Clear();
+        form().state.AskedCodes.clear();
         form().state.QuestionBank = std::move(bank);
         for (const Text& r : form().state.QuestionBank)
             form().ComboBox2.AddItem(r.substr(0, r.find('\t')));
