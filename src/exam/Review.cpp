@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/TextFile.h"
+#include "pool/LevelRules.h"
 #include "pool/PoolText.h"
 #include "ui/TForm1.h"
 
@@ -51,7 +52,7 @@ void TForm1::Button5Click() {
             AppendReviewBlock(Memo1, *entry, code, chosen, correct);
     }
 
-    const Text fileName = s.LevelTag + " " + YearText(ComboBox1.GetText()) + " ^ Review.txt";
+    const Text fileName = LevelFileName(s.LevelTag, ComboBox1.GetText(), " ^ Review.txt");
     WriteLinesReplacing(fileName, Memo1.Lines());
 
     Memo1.AppendLine("");
