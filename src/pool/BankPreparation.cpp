@@ -1,9 +1,73 @@
+// "Prepare..": the question bank from the chosen pool, or a prepared bank
+// loaded as it is.
+#include "platform/TextFile.h"
+#include "pool/BankBuilder.h"
+#include "pool/LevelRules.h"
+#include "pool/PoolText.h"
 #include "ui/TForm1.h"
 
 namespace ktq {
 
-void TForm1::Button1Click() {}
+void TForm1::Button1Click() {
+    RunState& s = state;
+    Memo1.Hide();
+    Memo3.Hide();
+    for (RichEdit* box : {&RichEdit1, &RichEdit2, &RichEdit3, &RichEdit4, &RichEdit5}) box->Show();
+    Label20.Show();
+    Label19.Show();
+    Button4.SetFontBold(true);
 
-void TForm1::BuildQuestionBank() {}
+    if (s.TestsMode) {
+        // A prepared bank is read as it is, with its notes, from the file chosen.
+        s.QuestionBank = ReadLines(ComboBox1.GetText());
+        if (!s.QuestionBank.empty())
+            Button4.SetEnabled(true);
+        for (const Text& record : s.QuestionBank) ComboBox2.AddItem(GetField(record, kTab, 1));
+        if (CheckBox1.Checked())
+            Memo3.Show();
+    } else {
+        BuildQuestionBank();
+    }
+
+    Label5.SetText("0");
+    s.DoneCount = 0;
+    s.CorrectCount = 0;
+    Label7.SetText("0");
+    s.CorrectLetter.clear();
+    s.IncorrectList.clear();
+
+    // With one record there is nothing to browse; "Prepare.." stays available.
+    if (s.QuestionBank.size() >= 2) {
+        Button1.SetEnabled(false);
+        ComboBox2.SetEnabled(true);
+        UpDown1.SetEnabled(true);
+        Memo2.SetEnabled(true);
+    }
+    Label20.SetText(std::to_string(s.QuestionBank.size()));
+    s.TrialRunning = false;
+    s.StartTime = Sys().Now();
+}
+
+void TForm1::BuildQuestionBank() {
+    RunState& s = state;
+    s.QuestionBank.clear();
+    BuiltBank built = BuildBankRecords(s.PoolLines);
+    for (const Text& code : built.codes) ComboBox2.AddItem(code);
+    s.QuestionBank = std::move(built.records);
+
+    // The code list may hold codes of an earlier "Prepare.." in front; it is
+    // trimmed by its own first item, as the bank is by its own.
+    while (!ComboBox2.Items().empty() && !IsFirstSubelementCode(ComboBox2.Items().front()))
+        ComboBox2.DeleteItem(0);
+    DropLeadingRecords(s.QuestionBank);
+
+    if (!s.QuestionBank.empty()) {
+        WriteLinesReplacing("qstns.txt", s.QuestionBank);
+        Button4.SetEnabled(true);
+        WriteLinesReplacing(LevelFileName(s.LevelTag, ComboBox1.GetText(), " ^ Qstns.txt"),
+                            s.QuestionBank);
+    }
+    Label20.SetText(std::to_string(s.QuestionBank.size()));
+}
 
 }  // namespace ktq

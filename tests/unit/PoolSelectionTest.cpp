@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include "NoteCipherTestSupport.h"
+#include "PoolFixture.h"
+#include "study/NoteCipher.h"
+
+namespace ktq {
+namespace {
+
+using testsupport::PoolProgram;
+
+struct LevelCase {
+    const char* name;
+    const char* file;
+    const char* tag;
+    int examSize;
+    const char* key;  // nullptr: the placeholder stays
+};
+
+class PoolLevelTest : public ::testing::TestWithParam<LevelCase> {};
+
+TEST_P(PoolLevelTest, TheNameGivesTagExamSizeAndKeyByTheirOwnTests) {
+    const LevelCase& c = GetParam();
+    PoolProgram p;
+    p.folder.Write(c.file, testsupport::SmallPoolBytes());
+    p.Start();
+    p.Select(c.file);
+    EXPECT_EQ(p.Form().state.LevelTag, c.tag);
+    EXPECT_EQ(p.Form().state.ExamSize, c.examSize);
+    EXPECT_EQ(p.Form().Label3.GetText(), std::to_string(c.examSize));
+    EXPECT_EQ(p.Form().state.KeyAlphabet, c.key ? Text(c.key) : Text("7305918264"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, PoolLevelTest,
+    ::testing::Values(
+        LevelCase{"Tech", "Tech Pool 2026.txt", "KTQTech", 35, kTechKeyAlphabet},
+        LevelCase{"ExtraInAnyCase", "EXTRA pool 2028.txt", "KTQExtra", 50, kExtraKeyAlphabet},
+        LevelCase{"GeneralAndTechTechWins", "general tech.txt", "KTQTech", 35, kTechKeyAlphabet},
+        LevelCase{"ExtrWithoutExtraKeyOnly", "extr notes 2.txt", "N", 35, kExtraKeyAlphabet},
+        LevelCase{"GenInsideAWord", "legend 2.txt", "N", 35, kGeneralKeyAlphabet},
+        LevelCase{"NoLevel", "my pool.txt", "N", 35, nullptr}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(PoolSelection, CopiesThePoolReadsItAndEntersThePoolChosenState) {
+    PoolProgram p;
+    p.folder.Write("Tech Pool 2026.txt", testsupport::SmallPoolBytes());
+    p.Start();
+    TForm1& f = p.Form();
+    f.Label5.SetText("7");
+    f.Label1.SetFontBold(true);
+    p.Select("Tech Pool 2026.txt");
+    EXPECT_EQ(p.folder.Read("qfile.txt"), testsupport::SmallPoolBytes());
+    ASSERT_EQ(f.state.PoolLines.size(), 21u);
+    EXPECT_EQ(f.state.PoolLines[5], "Which is it?");
+    EXPECT_EQ(f.state.PoolFileName, "Tech Pool 2026.txt");
+    EXPECT_TRUE(f.Button1.Enabled());
+    EXPECT_TRUE(f.Button3.Enabled());
+    EXPECT_FALSE(f.Button4.Enabled());
+    EXPECT_FALSE(f.Button4.GetFont().bold);
+    EXPECT_FALSE(f.Label1.GetFont().bold);
+    EXPECT_FALSE(f.RichEdit1.Visible());
+    EXPECT_FALSE(f.Label15.Visible());
+    EXPECT_EQ(f.Label5.GetText(), "0");
+    EXPECT_EQ(f.Label15.GetText(), "0%");
+    EXPECT_EQ(f.Label20.GetText(), "0");
+    EXPECT_TRUE(p.folder.Exists("qstnslog.txt"));
+}
+
+TEST(PoolSelection, EverySelectionEmptiesTheQuestionLog) {
+    PoolProgram p;
+    p.folder.Write("tech.txt", testsupport::SmallPoolBytes());
+    p.folder.Write("qstnslog.txt", "T1A01\r\n");
+    p.Start();
+    p.Select("tech.txt");
+    EXPECT_EQ(p.folder.Read("qstnslog.txt"), "");
+    p.folder.Write("qstnslog.txt", "T1A02\r\n");
+    p.Select("tech.txt");
+    EXPECT_EQ(p.folder.Read("qstnslog.txt"), "");
+}
+
+TEST(PoolSelection, AQuestionLogThatCannotBeReplacedStopsTheSelectionWithAReport) {
+    PoolProgram p;
+    p.folder.Write("tech 2026.txt", testsupport::SmallPoolBytes());
+    std::filesystem::create_directories(p.folder.Path() / "qstnslog.txt" / "inside");
+    p.Start();
+    TForm1& f = p.Form();
+    f.RunGuarded([&] { p.Select("tech 2026.txt"); });
+    EXPECT_NE(p.program->Output().find("MESSAGE"), std::string::npos);
+    EXPECT_EQ(f.state.PoolLines.size(), 21u);  // the steps before it ran
+    EXPECT_EQ(f.state.LevelTag, "");
+    EXPECT_EQ(f.state.KeyAlphabet, "7305918264");
+    EXPECT_EQ(f.Label3.GetText(), "0");
+}
+
+// Guards against the previous pool's working copy being read under a new name.
+TEST(PoolSelection, ANameThatIsNoFileGivesAnEmptyPoolAndKeepsTheWorkingCopy) {
+    PoolProgram p;
+    p.folder.Write("tech.txt", testsupport::SmallPoolBytes());
+    p.Start();
+    p.Select("tech.txt");
+    p.Select("tec");
+    EXPECT_TRUE(p.Form().state.PoolLines.empty());
+    EXPECT_EQ(p.folder.Read("qfile.txt"), testsupport::SmallPoolBytes());
+    EXPECT_TRUE(p.Form().Button1.Enabled());
+    p.Prepare();
+    EXPECT_TRUE(p.Form().state.QuestionBank.empty());
+    EXPECT_FALSE(p.Form().Button4.Enabled());
+}
+
+TEST(PoolSelection, LoadsTheLevelsStudyNotesAndKeepsThemWhenTheNextLevelHasNone) {
+    PoolProgram p;
+    const Text note = testsupport::EncipherForTest("Watts@law", kTechKeyAlphabet);
+    p.folder.Write("Tech Pool 2026-2030.txt", testsupport::SmallPoolBytes());
+    p.folder.Write("Extra Pool 2028.txt", testsupport::SmallPoolBytes());
+    p.folder.Write("KTQTech 2026 ^ study.txt", "T1A01\tC\t[97.1]\t" + note + "\r\n");
+    p.Start({"/DIAG"});
+    TForm1& f = p.Form();
+    p.Select("Tech Pool 2026-2030.txt");
+    ASSERT_EQ(f.state.StudyNotes.size(), 1u);
+    EXPECT_EQ(f.Label27.GetText(), "TF");
+    EXPECT_EQ(f.DecipherNote(note), "Watts@law");
+    p.Select("Extra Pool 2028.txt");
+    EXPECT_EQ(f.state.StudyNotes.size(), 1u);
+    EXPECT_EQ(f.Label27.GetText(), "");
+}
+
+TEST(PoolSelection, ANameWithoutATwoLooksForNotesUnderItsFirstFourCharacters) {
+    PoolProgram p;
+    p.folder.Write("general pool.txt", testsupport::SmallPoolBytes());
+    p.folder.Write("KTQGeneral gene ^ study.txt", "a\r\nb\r\n");
+    p.Start();
+    p.Select("general pool.txt");
+    EXPECT_EQ(p.Form().state.StudyNotes, (LineList{"a", "b"}));
+    EXPECT_EQ(p.Form().Label27.GetText(), "");  // no "/diag"
+}
+
+}  // namespace
+}  // namespace ktq
