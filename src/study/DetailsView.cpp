@@ -1,13 +1,95 @@
+// Learning mode: the taller window with the details row and the details box,
+// and the study note with the formal answer of the question on screen.
+#include "platform/TextFile.h"
+#include "pool/PoolText.h"
+#include "study/StudyNotes.h"
 #include "ui/TForm1.h"
 
 namespace ktq {
+namespace {
 
-void TForm1::CheckBox1Click() {}
+constexpr const char* kRulesFile = "rule97.txt";
 
-void TForm1::ShowDetails() {}
+// The answer box of a letter "A" to "D"; none for anything else.
+const RichEdit* BoxOfLetter(TForm1& form, const Text& letter) {
+    if (letter.size() != 1 || letter[0] < 'A' || letter[0] > 'D')
+        return nullptr;
+    return form.AnswerBox(letter[0] - 'A' + 1);
+}
 
-void TForm1::Memo3MouseDown() {}
+void EnterLearningMode(TForm1& form) {
+    RunState& s = form.state;
+    form.Edit1.SetText(s.QuestionCode);
+    form.Edit2.SetText(s.AnswerLetter);
+    form.Edit3.SetText(s.ReferenceText);
+    form.SetHeight(590);
+    const int room = form.Sys().ScreenHeight() - form.Top();
+    if (room > 800) {
+        form.SetMaxHeightConstraint(800);
+        form.SetHeight(700);
+        s.MaxHeight = 700;
+    }
+    if (room > 900) {
+        form.SetMaxHeightConstraint(750);
+        form.SetHeight(750);
+        s.MaxHeight = 750;
+    }
+    form.Memo3.Clear();
+    form.Memo3.Show();
+    if (form.RichEdit1.LineCount() > 0)
+        form.ShowDetails();
+}
 
-void TForm1::Edit1Change() {}
+void LeaveLearningMode(TForm1& form) {
+    form.Edit1.SetText("");
+    form.Edit2.SetText("");
+    form.Edit3.SetText("");
+    form.Memo3.Hide();
+    form.SetHeight(410);
+}
+
+}  // namespace
+
+void TForm1::CheckBox1Click() {
+    if (CheckBox1.Checked())
+        EnterLearningMode(*this);
+    else
+        LeaveLearningMode(*this);
+    if (PresentAndNotEmpty(kRulesFile))
+        Button7.SetVisible(!CheckBox1.Checked());
+}
+
+void TForm1::ShowDetails() {
+    RunState& s = state;
+    const Text code = Trim(Edit1.GetText());
+    if (code.empty())
+        return;
+    const LineList& source = s.TestsMode ? s.QuestionBank : s.StudyNotes;
+    const std::optional<std::size_t> found = FindEntryOfCode(source, code);
+    if (!found)
+        return;
+    const Text note = Trim(GetField(source[*found], kTab, s.TestsMode ? 9 : 4));
+    Memo3.AppendLine(NoteForDisplay(DecipherNote(note)));
+    Memo3.AppendLine("");
+
+    // The study-note file lists its questions in the order of the bank; a
+    // line past the bank's end has no letter.
+    Text letter;
+    if (*found < s.QuestionBank.size())
+        letter = Trim(GetField(s.QuestionBank[*found], kTab, 2));
+    const RichEdit* box = BoxOfLetter(*this, letter);
+    const Text boxText = box != nullptr ? box->GetText() : Text();
+    const Text answer = FormalAnswerText(letter, box != nullptr ? &boxText : nullptr, DiagOn());
+    Memo3.AppendLine("THE FORMAL ANSWER IS....   " + answer + ".");
+    Memo3.Show();
+    ShowDetailsLine(0, -1);
+}
+
+void TForm1::Memo3MouseDown() { Memo3.Clear(); }
+
+void TForm1::Edit1Change() {
+    if (!Edit1.GetText().empty() && !state.TestsMode)
+        Memo3.Clear();
+}
 
 }  // namespace ktq

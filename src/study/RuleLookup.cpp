@@ -1,11 +1,55 @@
+// The rules text in the details box: the section a question refers to, or
+// the whole text from "KTQ Rule 97".
+#include "platform/TextFile.h"
+#include "study/RuleText.h"
 #include "ui/TForm1.h"
 
 namespace ktq {
+namespace {
 
-void TForm1::Edit3Change() {}
+constexpr const char* kRulesFile = "rule97.txt";
 
-void TForm1::LookupReference() {}
+char SectionSignOf(const RunState& s) { return s.SectionSign.empty() ? kSectionSignChar : s.SectionSign[0]; }
 
-void TForm1::Button7Click() {}
+}  // namespace
+
+void TForm1::Edit3Change() {
+    const Text reference = Edit3.GetText();
+    if (reference.empty())
+        return;
+    // Only an empty or nearly empty box is written into.
+    if (Memo3.LineCount() >= 3)
+        return;
+    Memo3.AppendLine("");
+    Memo3.AppendLine("");
+    Memo3.AppendLine("Lookup Reference : " + reference +
+                     " --> The reference is contained within the following text :");
+    Memo3.AppendLine(Text(37, '-'));
+    if (Contains(reference, "("))
+        Memo3.AppendLine("Use the section and paragraph info above to narrow your details.");
+    Memo3.AppendLine("");
+    LookupReference();
+}
+
+void TForm1::LookupReference() {
+    const Text reference = Edit3.GetText();
+    if (reference.empty())
+        return;
+    const char sign = SectionSignOf(state);
+    for (const Text& line : RuleSection(state.RuleLines, RuleKey(reference, sign), sign))
+        Memo3.AppendLine(line);
+    Memo3.Show();
+    ShowDetailsLine(0, -1);
+}
+
+void TForm1::Button7Click() {
+    if (!state.TestsMode)
+        Memo3.Clear();
+    Memo3.Show();
+    SetHeight(590);
+    Memo3.SetLines(ReadLines(kRulesFile));
+    ShowDetailsLine(0, -1);
+    Button7.SetEnabled(false);
+}
 
 }  // namespace ktq

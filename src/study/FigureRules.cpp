@@ -1,0 +1,46 @@
+#include "study/FigureRules.h"
+
+namespace ktq {
+namespace {
+
+constexpr int kMaxWidth = 600;
+constexpr int kMaxHeight = 310;
+
+Text CutBefore(const Text& s, const char* mark) {
+    const std::size_t p = Pos(mark, s);
+    return p == 0 ? s : Copy(s, 1, p - 1);
+}
+
+}  // namespace
+
+Text FigureFileName(const Text& record) {
+    const std::size_t p = Pos(" figure", LowerAscii(record));
+    if (p == 0)
+        return Text();
+    // The word, then one character (normally a blank), then the name.
+    Text name = Trim(Copy(record, p + 8, 15));
+    name = CutBefore(CutBefore(CutBefore(name, "?"), " "), ",");
+    if (name.empty() || Pos(Text(1, name[0]), " E G T ") == 0)
+        return Text();
+    if (Contains(name, "/") || Contains(name, "\\") || Contains(name, ".."))
+        return Text();
+    return name + ".jpg";
+}
+
+FigureSize FitFigure(int width, int height) {
+    if (width <= 0 || height <= 0)
+        return {0, 0};
+    const double ratio = static_cast<double>(width) / height;
+    FigureSize s{width, height};
+    if (s.height > kMaxHeight) {
+        s.height = kMaxHeight;
+        s.width = static_cast<int>(kMaxHeight * ratio);
+    }
+    if (s.width > kMaxWidth) {
+        s.width = kMaxWidth;
+        s.height = static_cast<int>(kMaxWidth / ratio);
+    }
+    return s;
+}
+
+}  // namespace ktq

@@ -1,0 +1,23 @@
+#pragma once
+// Which picture a question names, and the size it is shown at.
+#include "text/Text.h"
+
+namespace ktq {
+
+// The picture file of the first figure a question record names ("... in
+// figure E5-2?" names "E5-2.jpg"), or empty when it names none. Only names of
+// the pool's figures count (starting with E, G or T); a name that could
+// reach outside the working folder is no figure.
+Text FigureFileName(const Text& record);
+
+struct FigureSize {
+    int width = 0;
+    int height = 0;
+    friend bool operator==(const FigureSize&, const FigureSize&) = default;
+};
+
+// Fits a picture into 600 x 310, keeping its proportions; a smaller picture
+// keeps its own size. The height is limited first, then the width.
+FigureSize FitFigure(int width, int height);
+
+}  // namespace ktq
