@@ -43,43 +43,6 @@ TEST_F(QuestionTest, ByCodeFillsTheBoxesTheDetailsTheStateAndTheLog) {
     EXPECT_EQ(f.Memo2.Lines(), (LineList{"T1A02", "T1A02"}));
 }
 
-TEST_F(QuestionTest, EveryQuestionStartsFromPlainBlueBoxes) {
-    UseBank(Bank(3));
-    for (int n = 1; n <= 4; ++n) {
-        form().AnswerBox(n)->SetFontColor(0x123456);
-        form().AnswerBox(n)->SetFontBold(true);
-        form().AnswerBox(n)->SetFontSize(10);
-        form().AnswerBox(n)->SetColor(kCream);
-    }
-    form().Panel1.Show();
-    Guarded([this] { form().ShowQuestion("T1A01"); });
-    for (int n = 1; n <= 4; ++n) {
-        const RichEdit& box = *form().AnswerBox(n);
-        EXPECT_EQ(box.GetFont().color, kBlue);
-        EXPECT_FALSE(box.GetFont().bold);
-        EXPECT_EQ(box.GetFont().size, 9);
-        EXPECT_EQ(box.GetColor(), kClWindow);
-        EXPECT_EQ(box.LineCount(), 1);
-    }
-    EXPECT_FALSE(form().Panel1.Visible());
-}
-
-TEST(QuestionDiag, TheSwitchShowsAnswersWholeAndQuotesTheEntry) {
-    testsupport::WorkingFolder folder;
-    folder.Write("qstnslog.txt", "");
-    MemorySettingsStore store;
-    testsupport::Program program(store, {"/DIAG"});
-    program.Start();
-    TForm1& f = program.Form();
-    const Text entry = Record("T1A01", "C", "Q?", "abc@def");
-    f.state.QuestionBank = {entry};
-    f.RunGuarded([&] { f.ShowQuestion(""); });
-    EXPECT_EQ(f.RichEdit2.Lines(), LineList{"A. alpha"});
-    // The note is deciphered, and "@" breaks it into lines.
-    EXPECT_EQ(f.Memo3.LineCount(), 4);
-    EXPECT_EQ(f.Memo3.Lines().back(), "THE FORMAL ANSWER IS....   " + entry + ".");
-}
-
 TEST_F(QuestionTest, LearningModeFillsTheDetailsRow) {
     UseBank(Bank(3));
     form().Edit1.SetText("old");
@@ -91,21 +54,6 @@ TEST_F(QuestionTest, LearningModeFillsTheDetailsRow) {
     EXPECT_EQ(form().Edit1.GetText(), "T1A03");
     EXPECT_EQ(form().Edit2.GetText(), "C or #3");
     EXPECT_EQ(form().Edit3.GetText(), "[97.1]");
-}
-
-TEST_F(QuestionTest, ACycleNeverRepeatsAndRestartsAtNMinusFive) {
-    UseBank(Bank(10));
-    std::set<Text> seen;
-    for (int i = 1; i <= 5; ++i) {
-        Guarded([this] { form().ShowQuestion(""); });
-        EXPECT_EQ(form().Label18.GetText(), std::to_string(i));
-        EXPECT_TRUE(seen.insert(form().state.QuestionCode).second) << "repeated in the cycle";
-    }
-    EXPECT_EQ(form().Memo2.LineCount(), 5);
-    Guarded([this] { form().ShowQuestion(""); });
-    EXPECT_EQ(form().Label18.GetText(), "1");
-    EXPECT_EQ(form().Memo2.Lines(), LineList{form().state.QuestionCode});
-    EXPECT_EQ(form().state.AskedCodes, form().state.QuestionCode + " ");
 }
 
 TEST_F(QuestionTest, SmallBanksStartANewCycleEveryTime) {
