@@ -1,0 +1,52 @@
+#pragma once
+// One widget per model control. A view mirrors its control into the widget
+// with the widget's signals blocked, so code changes never come back as user
+// input, and hands the widget's input to the control's User* entry points.
+#include <QPalette>
+#include <functional>
+#include <memory>
+
+#include "ui/Control.h"
+
+class QWidget;
+
+namespace ktq {
+
+// What a view needs from the binding.
+class SkinContext {
+public:
+    virtual ~SkinContext() = default;
+    // Runs a user's input on the model inside the general error report and
+    // then brings every widget up to date.
+    virtual void UserInput(const std::function<void()>& action) = 0;
+};
+
+class ControlView {
+public:
+    ControlView(Control& control, SkinContext& skin) : control_(control), skin_(skin) {}
+    virtual ~ControlView() = default;
+    ControlView(const ControlView&) = delete;
+    ControlView& operator=(const ControlView&) = delete;
+
+    Control& Model() const { return control_; }
+    virtual QWidget* Widget() const = 0;
+    // Brings the widget up to the control's state.
+    void Mirror();
+
+protected:
+    virtual void MirrorContent() = 0;
+    virtual QPalette::ColorRole BackgroundRole() const { return QPalette::Base; }
+    virtual bool FillsBackground() const { return false; }
+    // The size the widget takes; labels grow to show their whole text.
+    virtual QSize ShownSize() const;
+    void Input(const std::function<void()>& action) { skin_.UserInput(action); }
+
+private:
+    Control& control_;
+    SkinContext& skin_;
+};
+
+// The view for any control kind but the timers (which have no widget).
+std::unique_ptr<ControlView> MakeView(Control& control, QWidget* parent, SkinContext& skin);
+
+}  // namespace ktq

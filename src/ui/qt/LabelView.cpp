@@ -1,0 +1,43 @@
+#include <QLabel>
+
+#include "ui/qt/QtLook.h"
+#include "ui/qt/Views.h"
+
+namespace ktq {
+namespace {
+
+class LabelView : public ControlView {
+public:
+    LabelView(Label& c, QWidget* parent, SkinContext& skin)
+        : ControlView(c, skin), label_(new QLabel(parent)), model_(c) {
+        label_->setTextFormat(Qt::PlainText);
+        label_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+    QWidget* Widget() const override { return label_; }
+
+protected:
+    void MirrorContent() override {
+        const QString text = ToQString(model_.GetText());
+        if (label_->text() != text) label_->setText(text);
+    }
+    QPalette::ColorRole BackgroundRole() const override { return QPalette::Window; }
+    // A label on the window's own colour lets what lies below show through.
+    bool FillsBackground() const override { return model_.GetColor() != kClBtnFace; }
+    QSize ShownSize() const override {
+        // Labels size themselves to their text, never below the designed size.
+        QSize text = label_->fontMetrics().size(Qt::TextSingleLine, label_->text());
+        return QSize(std::max(model_.Width(), text.width()), std::max(model_.Height(), text.height()));
+    }
+
+private:
+    QLabel* label_;
+    Label& model_;
+};
+
+}  // namespace
+
+std::unique_ptr<ControlView> MakeLabelView(Label& c, QWidget* parent, SkinContext& skin) {
+    return std::make_unique<LabelView>(c, parent, skin);
+}
+
+}  // namespace ktq

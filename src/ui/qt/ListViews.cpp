@@ -1,0 +1,88 @@
+// Combo boxes (editable, with a drop-down list) and list boxes.
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSignalBlocker>
+
+#include "ui/qt/QtLook.h"
+#include "ui/qt/Views.h"
+#include "ui/qt/WidgetDesign.h"
+
+namespace ktq {
+namespace {
+
+QStringList ToQStrings(const LineList& items) {
+    QStringList list;
+    for (const Text& i : items) list << ToQString(i);
+    return list;
+}
+
+class ComboBoxView : public ControlView {
+public:
+    ComboBoxView(ComboBox& c, QWidget* parent, SkinContext& skin)
+        : ControlView(c, skin), box_(new QComboBox(parent)), model_(c) {
+        box_->setEditable(true);
+        box_->setInsertPolicy(QComboBox::NoInsert);
+        // Completion would change the text behind the user's back.
+        box_->setCompleter(nullptr);
+        if (DesignOf(c.Name()).arrowPointer) box_->lineEdit()->setCursor(Qt::ArrowCursor);
+        QObject::connect(box_, &QComboBox::activated,
+                         [this](int index) { Input([&] { model_.UserPick(index); }); });
+        QObject::connect(box_->lineEdit(), &QLineEdit::textEdited, [this](const QString& t) {
+            const Text typed = FromQString(t);
+            Input([&] { model_.UserType(typed); });
+        });
+    }
+    QWidget* Widget() const override { return box_; }
+
+protected:
+    void MirrorContent() override {
+        const QSignalBlocker block(box_->lineEdit());
+        if (!shownItems_ || *shownItems_ != model_.Items()) {
+            box_->clear();
+            box_->addItems(ToQStrings(model_.Items()));
+            box_->setCurrentIndex(-1);
+            shownItems_ = model_.Items();
+            box_->setEditText(ToQString(model_.GetText()));
+        }
+        if (FromQString(box_->currentText()) != model_.GetText())
+            box_->setEditText(ToQString(model_.GetText()));
+    }
+
+private:
+    QComboBox* box_;
+    ComboBox& model_;
+    std::optional<LineList> shownItems_;
+};
+
+class ListBoxView : public ControlView {
+public:
+    ListBoxView(ListBox& c, QWidget* parent, SkinContext& skin)
+        : ControlView(c, skin), list_(new QListWidget(parent)), model_(c) {}
+    QWidget* Widget() const override { return list_; }
+
+protected:
+    void MirrorContent() override {
+        if (shownItems_ && *shownItems_ == model_.Items()) return;
+        list_->clear();
+        list_->addItems(ToQStrings(model_.Items()));
+        shownItems_ = model_.Items();
+    }
+
+private:
+    QListWidget* list_;
+    ListBox& model_;
+    std::optional<LineList> shownItems_;
+};
+
+}  // namespace
+
+std::unique_ptr<ControlView> MakeComboBoxView(ComboBox& c, QWidget* parent, SkinContext& skin) {
+    return std::make_unique<ComboBoxView>(c, parent, skin);
+}
+
+std::unique_ptr<ControlView> MakeListBoxView(ListBox& c, QWidget* parent, SkinContext& skin) {
+    return std::make_unique<ListBoxView>(c, parent, skin);
+}
+
+}  // namespace ktq

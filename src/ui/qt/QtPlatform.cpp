@@ -1,0 +1,65 @@
+#include "ui/qt/QtPlatform.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QDir>
+#include <QMessageBox>
+#include <QScreen>
+#include <QUrl>
+#include <chrono>
+
+#include "platform/TextFile.h"
+#include "text/CodePage.h"
+#include "ui/qt/QtSettingsStore.h"
+
+namespace ktq {
+namespace {
+QString ToQ(const Text& t) { return QString::fromStdString(Cp1252ToUtf8(t)); }
+}  // namespace
+
+QtPlatform::QtPlatform(std::unique_ptr<SettingsStore> settings)
+    : settings_(settings ? std::move(settings) : std::make_unique<QtSettingsStore>()) {}
+
+DateTime QtPlatform::Now() {
+    // Local wall-clock time: the date and time fields read as if they were UTC.
+    QDateTime local = QDateTime::currentDateTime();
+    QDateTime wall(local.date(), local.time(), Qt::UTC);
+    return DateTime{wall.toMSecsSinceEpoch()};
+}
+
+std::uint64_t QtPlatform::HighResolutionCounter() {
+    auto ns = std::chrono::steady_clock::now().time_since_epoch();
+    return static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(ns).count());
+}
+
+void QtPlatform::ShowMessage(const Text& title, const Text& text) {
+    QMessageBox box(QMessageBox::NoIcon, ToQ(title), ToQ(text), QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+int QtPlatform::ScreenHeight() {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().height() : 0;
+}
+
+void QtPlatform::OpenWithViewer(const Text& file) {
+    // A name without a folder is relative to the working folder.
+    const QString name = QString::fromStdString(OsPath(file).string());
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QDir::current().absoluteFilePath(name)));
+}
+
+Text QtPlatform::CurrentFolder() {
+    return FromOsName(QDir::currentPath().toStdString());
+}
+
+std::vector<Text> QtPlatform::CommandLineParameters() {
+    std::vector<Text> params;
+    const QStringList args = QCoreApplication::arguments();
+    for (qsizetype i = 1; i < args.size(); ++i) params.push_back(Utf8ToCp1252(args[i].toStdString()));
+    return params;
+}
+
+}  // namespace ktq

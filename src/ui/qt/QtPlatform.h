@@ -1,0 +1,28 @@
+#pragma once
+// The platform of the window program: the real clock, Qt's message box,
+// screen and desktop services, and the user's settings store.
+#include <memory>
+
+#include "platform/Platform.h"
+
+namespace ktq {
+
+class QtPlatform : public Platform {
+public:
+    // Without a store of its own it uses the user's settings (QtSettingsStore).
+    explicit QtPlatform(std::unique_ptr<SettingsStore> settings = nullptr);
+
+    DateTime Now() override;
+    std::uint64_t HighResolutionCounter() override;
+    void ShowMessage(const Text& title, const Text& text) override;
+    int ScreenHeight() override;
+    SettingsStore& Settings() override { return *settings_; }
+    void OpenWithViewer(const Text& file) override;
+    Text CurrentFolder() override;
+    std::vector<Text> CommandLineParameters() override;
+
+private:
+    std::unique_ptr<SettingsStore> settings_;
+};
+
+}  // namespace ktq

@@ -1,0 +1,45 @@
+#include "ui/qt/QtSettingsStore.h"
+
+#include <QSettings>
+#include <QString>
+
+#include "text/CodePage.h"
+
+namespace ktq {
+namespace {
+
+QString ToQ(const std::string& cp1252) { return QString::fromStdString(Cp1252ToUtf8(cp1252)); }
+
+std::unique_ptr<QSettings> UserSettings() {
+#ifdef Q_OS_WIN
+    return std::make_unique<QSettings>("HKEY_CURRENT_USER\\Software", QSettings::NativeFormat);
+#else
+    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, "KTQTests",
+                                       "ktqtests");
+#endif
+}
+
+}  // namespace
+
+QtSettingsStore::QtSettingsStore() : settings_(UserSettings()) {}
+
+QtSettingsStore::QtSettingsStore(std::unique_ptr<QSettings> settings)
+    : settings_(std::move(settings)) {}
+
+QtSettingsStore::~QtSettingsStore() = default;
+
+std::optional<std::string> QtSettingsStore::ReadText(const std::string& section,
+                                                     const std::string& name) {
+    QVariant v = settings_->value(ToQ(section) + "/" + ToQ(name));
+    // A number in the registry, or a list in an INI file, is not a text value.
+    if (!v.isValid() || v.typeId() != QMetaType::QString) return std::nullopt;
+    return Utf8ToCp1252(v.toString().toStdString());
+}
+
+void QtSettingsStore::WriteText(const std::string& section, const std::string& name,
+                                const std::string& value) {
+    settings_->setValue(ToQ(section) + "/" + ToQ(name), ToQ(value));
+    settings_->sync();
+}
+
+}  // namespace ktq

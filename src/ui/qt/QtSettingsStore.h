@@ -1,0 +1,30 @@
+#pragma once
+// The per-user settings store over QSettings: the registry on Windows, an INI
+// file in the user's configuration folder elsewhere.
+#include <memory>
+
+#include "platform/SettingsStore.h"
+
+class QSettings;
+
+namespace ktq {
+
+class QtSettingsStore : public SettingsStore {
+public:
+    // The user's own store.
+    QtSettingsStore();
+    // Any QSettings, for example an INI file in a test's folder.
+    explicit QtSettingsStore(std::unique_ptr<QSettings> settings);
+    ~QtSettingsStore() override;
+
+    // Missing when the value is absent or is not a text value.
+    std::optional<std::string> ReadText(const std::string& section,
+                                        const std::string& name) override;
+    void WriteText(const std::string& section, const std::string& name,
+                   const std::string& value) override;
+
+private:
+    std::unique_ptr<QSettings> settings_;
+};
+
+}  // namespace ktq

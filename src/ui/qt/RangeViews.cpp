@@ -1,0 +1,88 @@
+// Track bars and up-down controls.
+#include <QHBoxLayout>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QToolButton>
+
+#include "ui/qt/Views.h"
+#include "ui/qt/WidgetDesign.h"
+
+namespace ktq {
+namespace {
+
+class TrackBarView : public ControlView {
+public:
+    TrackBarView(TrackBar& c, QWidget* parent, SkinContext& skin)
+        : ControlView(c, skin), slider_(new QSlider(Qt::Horizontal, parent)), model_(c) {
+        slider_->setTickPosition(QSlider::TicksBelow);
+        slider_->setTickInterval(1);
+        slider_->setPageStep(1);
+        if (DesignOf(c.Name()).arrowPointer) slider_->setCursor(Qt::ArrowCursor);
+        // Signals are blocked while mirroring, so every change here is the user's.
+        QObject::connect(slider_, &QSlider::valueChanged,
+                         [this](int v) { Input([&] { model_.UserSetPosition(v); }); });
+    }
+    QWidget* Widget() const override { return slider_; }
+
+protected:
+    void MirrorContent() override {
+        if (slider_->minimum() != model_.Min() || slider_->maximum() != model_.Max())
+            slider_->setRange(model_.Min(), model_.Max());
+        if (slider_->value() != model_.Position()) slider_->setValue(model_.Position());
+    }
+    QPalette::ColorRole BackgroundRole() const override { return QPalette::Window; }
+
+private:
+    QSlider* slider_;
+    TrackBar& model_;
+};
+
+class UpDownView : public ControlView {
+public:
+    UpDownView(UpDown& c, QWidget* parent, SkinContext& skin)
+        : ControlView(c, skin), frame_(new QWidget(parent)), model_(c) {
+        auto* layout = new QHBoxLayout(frame_);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setSpacing(0);
+        previous_ = Arrow(Qt::LeftArrow, UpDownArrow::Previous);
+        next_ = Arrow(Qt::RightArrow, UpDownArrow::Next);
+        layout->addWidget(previous_);
+        layout->addWidget(next_);
+        frame_->setFocusProxy(previous_);
+    }
+    QWidget* Widget() const override { return frame_; }
+    QToolButton* Button(UpDownArrow a) const { return a == UpDownArrow::Next ? next_ : previous_; }
+
+protected:
+    void MirrorContent() override {}
+    QPalette::ColorRole BackgroundRole() const override { return QPalette::Button; }
+
+private:
+    QToolButton* Arrow(Qt::ArrowType type, UpDownArrow arrow) {
+        auto* b = new QToolButton(frame_);
+        b->setArrowType(type);
+        b->setAutoRepeat(true);
+        b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+        b->setObjectName(arrow == UpDownArrow::Next ? "next" : "previous");
+        QObject::connect(b, &QToolButton::clicked,
+                         [this, arrow] { Input([&] { model_.UserClick(arrow); }); });
+        return b;
+    }
+
+    QWidget* frame_;
+    UpDown& model_;
+    QToolButton* previous_ = nullptr;
+    QToolButton* next_ = nullptr;
+};
+
+}  // namespace
+
+std::unique_ptr<ControlView> MakeTrackBarView(TrackBar& c, QWidget* parent, SkinContext& skin) {
+    return std::make_unique<TrackBarView>(c, parent, skin);
+}
+
+std::unique_ptr<ControlView> MakeUpDownView(UpDown& c, QWidget* parent, SkinContext& skin) {
+    return std::make_unique<UpDownView>(c, parent, skin);
+}
+
+}  // namespace ktq

@@ -1,0 +1,39 @@
+#include "ui/qt/StartupReport.h"
+
+#include <sys/resource.h>
+
+#include <QCoreApplication>
+#include <QTimer>
+#include <QWidget>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+
+#include "ui/qt/EventHook.h"
+
+namespace ktq {
+
+void ReportStartupWhenAsked(QWidget& window) {
+    if (std::getenv("KTQ_REPORT_STARTUP") == nullptr) return;
+    auto* done = new bool(false);
+    new EventHook(&window, [done](QEvent* e) {
+        if (e->type() != QEvent::Paint || *done) return false;
+        *done = true;
+        // After the paint itself has run.
+        QTimer::singleShot(0, [done] {
+            const auto now = std::chrono::system_clock::now().time_since_epoch();
+            rusage usage{};
+            getrusage(RUSAGE_SELF, &usage);
+            std::printf("shown-at-ns=%lld peak-rss-kb=%ld\n",
+                        static_cast<long long>(
+                            std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()),
+                        usage.ru_maxrss);
+            std::fflush(stdout);
+            delete done;
+            QCoreApplication::exit(0);
+        });
+        return false;
+    });
+}
+
+}  // namespace ktq

@@ -1,0 +1,19 @@
+#pragma once
+// Designed properties the control model leaves to the window system:
+// scroll bars, line wrapping, pointer shape and frames.
+#include <string>
+
+namespace ktq {
+
+struct WidgetDesign {
+    bool verticalScrollBar = false;
+    bool horizontalScrollBar = false;
+    bool wrapLines = true;
+    bool arrowPointer = false;
+    bool frame = true;
+    int frameWidth = 1;
+};
+
+WidgetDesign DesignOf(const std::string& controlName);
+
+}  // namespace ktq
