@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+
+#include "StudyFixture.h"
+#include "study/NoteCipher.h"
+#include "study/StudyNotes.h"
+
+namespace ktq {
+namespace {
+
+using testsupport::Encipher;
+
+TEST(StudyNotes, FindsTheFirstEntryOfACode) {
+    const LineList notes = {"T1A01\tx", " T1A02 \tfirst", "T1A02\tsecond", "t1a03\tx"};
+    EXPECT_EQ(FindEntryOfCode(notes, "T1A02"), 1u);
+    EXPECT_EQ(FindEntryOfCode(notes, "T1A03"), std::nullopt);
+    EXPECT_EQ(FindEntryOfCode({}, "T1A01"), std::nullopt);
+}
+
+TEST(StudyNotes, FormalAnswerComesFromTheAnswerBox) {
+    const Text shown = " 3.5 MHz ";
+    EXPECT_EQ(FormalAnswerText("B", &shown, false), "3.5 MHZ");
+    const Text prefixed = "B. 3.5 MHz";
+    EXPECT_EQ(FormalAnswerText("B", &prefixed, true), "3.5 MHZ");
+    EXPECT_EQ(FormalAnswerText("E", nullptr, false), "E");
+    EXPECT_EQ(NoteForDisplay(" one@two@three "), "one\r\ntwo\r\nthree");
+}
+
+// A constraint of 0: the one the window had.
+struct Room {
+    int room, height, constraint;
+};
+
+class LearningModeHeight : public testsupport::StudyTest,
+                           public ::testing::WithParamInterface<Room> {};
+
+TEST_P(LearningModeHeight, FollowsTheRoomBelowTheWindow) {
+    Start({}, 2000);
+    form().SetTop(2000 - GetParam().room);
+    const int before = form().MaxHeightConstraint();
+    form().CheckBox1.UserClick();
+    EXPECT_EQ(form().Height(), GetParam().height);
+    EXPECT_EQ(form().MaxHeightConstraint(), GetParam().constraint ? GetParam().constraint : before);
+    EXPECT_TRUE(form().Memo3.Visible());
+}
+
+INSTANTIATE_TEST_SUITE_P(Rooms, LearningModeHeight,
+                         ::testing::Values(Room{800, 590, 0}, Room{850, 700, 800},
+                                           Room{901, 750, 750}, Room{1200, 750, 750}));
+
+class DetailsTest : public testsupport::StudyTest {
+  protected:
+    // A prepared bank whose notes are enciphered with the tech key.
+    void StartPrepared() {
+        const Text note = Encipher("Band plan@see the chart@page 2", kTechKeyAlphabet);
+        folder.Write("tech-tests.txt",
+                     "T1A01\tB\t[97.3(a)(4)]\tWhich band?\tA. 1.8 MHz\tB. 3.5 MHz\tC. 7 MHz\t"
+                     "D. 28 MHz\t" + note + "\r\n");
+        Start();
+        Select("tech-tests.txt");
+        Guarded([this] { form().Button1Click(); });
+        Guarded([this] { form().ShowQuestion("T1A01"); });
+    }
+    // A pool with a study-note file, the notes one line per question.
+    void StartPool(const Text& notes, std::vector<Text> parameters = {}) {
+        folder.Write("tech 2022 pool.txt", testsupport::SmallPool());
+        folder.Write("KTQTech 2022 ^ study.txt", notes);
+        Start(std::move(parameters));
+        Select("tech 2022 pool.txt");
+        Guarded([this] { form().Button1Click(); });
+    }
+};
+
+TEST_F(DetailsTest, PreparedNoteIsShownWithItsFormalAnswer) {
+    StartPrepared();
+    form().CheckBox1.UserClick();
+    EXPECT_EQ(form().Memo3.Lines(),
+              (LineList{"Band plan", "see the chart", "page 2", "",
+                        "THE FORMAL ANSWER IS....   3.5 MHZ."}));
+    EXPECT_EQ(form().Edit1.GetText(), "T1A01");
+    EXPECT_EQ(form().Edit2.GetText(), "B");
+    EXPECT_EQ(form().Edit3.GetText(), "[97.3(a)(4)]");
+    // Typing a code leaves a prepared bank's details alone.
+    form().Edit1.UserType("T1");
+    EXPECT_EQ(form().Memo3.LineCount(), 5);
+}
+
+TEST_F(DetailsTest, NoQuestionOnScreenGivesAnEmptyBox) {
+    StartPool("T1A01\t\t\t" + Encipher("x", kTechKeyAlphabet) + "\r\n");
+    form().CheckBox1.UserClick();
+    EXPECT_TRUE(form().Memo3.Visible());
+    EXPECT_EQ(form().Memo3.LineCount(), 0);
+}
+
+TEST_F(DetailsTest, PoolNoteTakesItsLetterFromTheBankInOrder) {
+    const Text key = kTechKeyAlphabet;
+    StartPool("T1A01\t\t\t" + Encipher("Digital modes", key) + "\r\nT1A02\t\t\t" +
+              Encipher("All three", key) + "\r\n");
+    Guarded([this] { form().ShowQuestion("T1A02"); });
+    form().CheckBox1.UserClick();
+    EXPECT_EQ(form().Memo3.Lines(),
+              (LineList{"All three", "", "THE FORMAL ANSWER IS....   ALL THESE CHOICES ARE CORRECT."}));
+}
+
+TEST_F(DetailsTest, NoteLinePastTheBankHasNoLetter) {
+    // Guards against reading the bank past its end: the note for T1A02 is
+    // on the third line while the bank holds two records.
+    const Text key = kTechKeyAlphabet;
+    StartPool("X1\t\t\tx\r\nX2\t\t\tx\r\nT1A02\t\t\t" + Encipher("Late", key) + "\r\n");
+    Guarded([this] { form().ShowQuestion("T1A02"); });
+    form().CheckBox1.UserClick();
+    EXPECT_EQ(form().Memo3.Lines(), (LineList{"Late", "", "THE FORMAL ANSWER IS....   ."}));
+}
+
+TEST_F(DetailsTest, DiagnosticBoxesDropTheirPrefix) {
+    StartPool("T1A01\t\t\tx\r\n", {"/diag"});
+    Guarded([this] { form().ShowQuestion("T1A01"); });
+    form().CheckBox1.UserClick();
+    EXPECT_EQ(form().Memo3.Lines().back(), "THE FORMAL ANSWER IS....   14.070 MHZ.");
+}
+
+TEST_F(DetailsTest, UntickingEmptiesTheRowAndShrinksTheWindow) {
+    folder.Write("rule97.txt", " \xA7" "97.1 Basis.\r\ntext\r\n");
+    StartPool("");
+    Guarded([this] { form().ShowQuestion("T1A01"); });
+    EXPECT_TRUE(form().Button7.Visible());
+    form().CheckBox1.UserClick();
+    EXPECT_FALSE(form().Button7.Visible());
+    form().CheckBox1.UserClick();
+    EXPECT_EQ(form().Edit1.GetText(), "");
+    EXPECT_EQ(form().Edit2.GetText(), "");
+    EXPECT_EQ(form().Edit3.GetText(), "");
+    EXPECT_FALSE(form().Memo3.Visible());
+    EXPECT_EQ(form().Height(), form().MinHeight());  // 410 asked, held by the window's minimum
+    EXPECT_TRUE(form().Button7.Visible());
+}
+
+TEST_F(DetailsTest, PoolCodeTypedOrClickedClearsTheBox) {
+    StartPool("");
+    form().Memo3.AppendLine("something");
+    form().Edit1.UserType("T");
+    EXPECT_EQ(form().Memo3.LineCount(), 0);
+    form().Memo3.AppendLine("again");
+    form().Memo3.Show();
+    EXPECT_TRUE(form().Memo3.UserMouseDown(MouseButton::Right));
+    EXPECT_EQ(form().Memo3.LineCount(), 0);
+    EXPECT_TRUE(form().Memo3.Visible());
+}
+
+}  // namespace
+}  // namespace ktq

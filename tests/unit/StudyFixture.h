@@ -1,0 +1,94 @@
+#pragma once
+// The program started in a fresh folder, with what the study-aid tests need
+// beside it: a small pool text, enciphered notes and real JPEG pictures.
+#include <gtest/gtest.h>
+#include <jpeglib.h>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "AppFixture.h"
+#include "study/NoteCipher.h"
+
+namespace ktq::testsupport {
+
+// Two questions of a tech pool as the published pools are written.
+inline std::string SmallPool() {
+    return "Tech pool 2022\r\n"
+           "SUBELEMENT T1 - RULES\r\n"
+           "T1A - Purpose and permissible use\r\n"
+           "T1A01 (C) [97.1]\r\n"
+           "Which frequency is named?\r\n"
+           "A. 7.040 MHz\r\n"
+           "B. 10.110 MHz\r\n"
+           "C. 14.070 MHz\r\n"
+           "D. 21.070 MHz\r\n"
+           "~~\r\n"
+           "\r\n"
+           "T1A02 (D) [97.3(a)(4)]\r\n"
+           "Which of these are true?\r\n"
+           "A. One\r\n"
+           "B. Two\r\n"
+           "C. Three\r\n"
+           "D. All these choices are correct\r\n"
+           "~~\r\n"
+           "~~~ End of question pool ~~~\r\n";
+}
+
+// The inverse of the program's deciphering, for making test data.
+inline Text Encipher(const Text& plain, const Text& key) {
+    const Text alphabet = PlainAlphabet;
+    Text out;
+    for (char c : plain) {
+        const std::size_t p = alphabet.find(c);
+        out += p == Text::npos ? c : key[p];
+    }
+    return out;
+}
+
+// A grey JPEG picture of the given size, encoded with libjpeg.
+inline std::string MakeJpeg(int width, int height) {
+    jpeg_compress_struct cinfo{};
+    jpeg_error_mgr jerr{};
+    cinfo.err = jpeg_std_error(&jerr);
+    jpeg_create_compress(&cinfo);
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&cinfo, &buffer, &size);
+    cinfo.image_width = static_cast<JDIMENSION>(width);
+    cinfo.image_height = static_cast<JDIMENSION>(height);
+    cinfo.input_components = 1;
+    cinfo.in_color_space = JCS_GRAYSCALE;
+    jpeg_set_defaults(&cinfo);
+    jpeg_start_compress(&cinfo, TRUE);
+    std::vector<JSAMPLE> row(static_cast<std::size_t>(width), 128);
+    while (cinfo.next_scanline < cinfo.image_height) {
+        JSAMPROW rows[1] = {row.data()};
+        jpeg_write_scanlines(&cinfo, rows, 1);
+    }
+    jpeg_finish_compress(&cinfo);
+    std::string bytes(reinterpret_cast<const char*>(buffer), size);
+    jpeg_destroy_compress(&cinfo);
+    std::free(buffer);
+    return bytes;
+}
+
+class StudyTest : public ::testing::Test {
+  protected:
+    void Start(std::vector<Text> parameters = {}, int screenHeight = 1080) {
+        program = std::make_unique<Program>(store, std::move(parameters), screenHeight);
+        program->Start();
+    }
+    TForm1& form() { return program->Form(); }
+    void Guarded(const std::function<void()>& action) { form().RunGuarded(action); }
+    std::string Output() const { return program->Output(); }
+    void Select(const Text& name) { form().ComboBox1.UserType(name); }
+
+    WorkingFolder folder;
+    MemorySettingsStore store;
+    std::unique_ptr<Program> program;
+};
+
+}  // namespace ktq::testsupport
