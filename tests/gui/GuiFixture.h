@@ -1,0 +1,119 @@
+#pragma once
+// The real window, offscreen, in a fresh working folder: settings in memory,
+// message boxes recorded instead of waiting for a click.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QColor>
+#include <QWidget>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/TForm1.h"
+#include "ui/qt/QtPlatform.h"
+#include "ui/qt/Skin.h"
+
+namespace ktq::guitest {
+
+class RecordingPlatform : public QtPlatform {
+public:
+    RecordingPlatform() : QtPlatform(std::make_unique<MemorySettingsStore>()) {}
+    void ShowMessage(const Text& title, const Text& text) override {
+        messages.push_back(title + ": " + text);
+    }
+    std::vector<std::string> messages;
+};
+
+// Red in the low byte, as the model writes colours.
+inline QColor Bgr(std::uint32_t c) {
+    return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
+                  static_cast<int>((c >> 16) & 0xFF));
+}
+
+class GuiTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        previous_ = std::filesystem::current_path();
+        std::string pattern = (std::filesystem::temp_directory_path() / "ktq-gui-XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        folder_ = pattern;
+        std::filesystem::current_path(folder_);
+    }
+
+    void TearDown() override {
+        skin.reset();
+        form.reset();
+        std::filesystem::current_path(previous_);
+        std::filesystem::remove_all(folder_);
+    }
+
+    static void WriteFile(const std::string& name, const std::string& bytes) {
+        std::ofstream(name, std::ios::binary) << bytes;
+    }
+
+    // Creation, the window shown, activation: as the program starts.
+    void Start() {
+        form = std::make_unique<TForm1>(platform);
+        skin = std::make_unique<Skin>(*form);
+        form->RunGuarded([&] { form->FormCreate(); });
+        skin->Flush();
+        skin->Window().show();
+        form->RunGuarded([&] { form->FormActivate(); });
+        skin->Flush();
+        QApplication::processEvents();
+    }
+
+    template <class W>
+    W* WidgetOf(const Control& c) {
+        auto* w = dynamic_cast<W*>(skin->WidgetOf(c));
+        EXPECT_NE(w, nullptr) << c.Name();
+        return w;
+    }
+
+    // Saved for a person to look at, where the build asks for it.
+    void Screenshot(const std::string& name) {
+        const char* dir = std::getenv("KTQ_SCREENSHOT_DIR");
+        if (dir == nullptr) return;
+        std::filesystem::create_directories(dir);
+        QApplication::processEvents();
+        const QString path = QString::fromStdString((std::filesystem::path(dir) / name).string());
+        EXPECT_TRUE(skin->Window().grab().save(path, "PNG")) << path.toStdString();
+    }
+
+    RecordingPlatform platform;
+    std::unique_ptr<TForm1> form;
+    std::unique_ptr<Skin> skin;
+
+private:
+    std::filesystem::path previous_;
+    std::filesystem::path folder_;
+};
+
+// Two questions of a tech pool; the second refers to a figure.
+inline std::string TechPool() {
+    return "Tech pool 2022\r\n"
+           "SUBELEMENT T1 - RULES\r\n"
+           "T1A - Purpose and permissible use\r\n"
+           "T1A01 (C) [97.1]\r\n"
+           "Which frequency is named?\r\n"
+           "A. 7.040 MHz\r\n"
+           "B. 10.110 MHz\r\n"
+           "C. 14.070 MHz\r\n"
+           "D. 21.070 MHz\r\n"
+           "~~\r\n"
+           "\r\n"
+           "T1A02 (B) [97.3(a)(4)]\r\n"
+           "What is component 1 in figure T-1?\r\n"
+           "A. Resistor\r\n"
+           "B. Transistor\r\n"
+           "C. Battery\r\n"
+           "D. Lamp\r\n"
+           "~~\r\n"
+           "~~~ End of question pool ~~~\r\n";
+}
+
+}  // namespace ktq::guitest
