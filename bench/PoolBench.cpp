@@ -1,0 +1,91 @@
+// Preparing a question bank from pool text: the 600-question size of a real
+// pool (~190 KB) and twenty times that, which should take twenty times as long.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "platform/HeadlessPlatform.h"
+#include "platform/TextFile.h"
+#include "pool/BankBuilder.h"
+#include "ui/TForm1.h"
+
+namespace ktq {
+namespace {
+
+constexpr int kQuestionsPerPool = 600;
+
+// Blocks as a word processor saves them; one sub-element per hundred questions.
+std::string PoolText(int questions) {
+    std::string text =
+        "Question pool\r\nErrata: none\r\n\r\nSUBELEMENT T1 \x96 RULES [6 Exam Questions]\r\n"
+        "T1A \x96 Purpose of the service\r\n\r\n";
+    const std::string answer = " a plausible answer of a typical length here";
+    for (int i = 0; i < questions; ++i) {
+        const std::string subelement = std::to_string(1 + i / 100 % 9);
+        const std::string code = "T" + subelement + "A" + std::to_string(10000 + i).substr(1);
+        if (i > 0 && i % 100 == 0)
+            text += "SUBELEMENT T" + subelement + " \x96 NEXT [4 Exam Questions]\r\nT" +
+                    subelement + "A \x96 Group title\r\n\r\n";
+        text += code + " (" + static_cast<char>('A' + i % 4) + ") [97.3(a)(4)]\r\n";
+        text +=
+            "Which of the following is the \x93"
+            "correct\x94 choice for this question, given "
+            "the station\x92s set-up?\r\n";
+        for (char letter : {'A', 'B', 'C', 'D'}) {
+            text += std::string(1, letter) + "." + answer + "\r\n";
+            // One answer in ten runs on over a second line.
+            if (letter == 'B' && i % 10 == 0)
+                text += "and carries on here\r\n";
+        }
+        text += "~~\r\n\r\n";
+    }
+    return text + "~~~ End of question pool ~~~\r\n";
+}
+
+void BM_PrepareBankFromPoolText(benchmark::State& st) {
+    const std::string text = PoolText(kQuestionsPerPool * static_cast<int>(st.range(0)));
+    std::size_t records = 0;
+    for (auto _ : st) {
+        BuiltBank bank = BuildBankRecords(ParseLines(text));
+        DropLeadingRecords(bank.records);
+        records = bank.records.size();
+        benchmark::DoNotOptimize(bank);
+    }
+    st.counters["records"] = static_cast<double>(records);
+    st.counters["KB"] = static_cast<double>(text.size()) / 1024.0;
+    st.SetBytesProcessed(static_cast<std::int64_t>(st.iterations() * text.size()));
+}
+BENCHMARK(BM_PrepareBankFromPoolText)->Arg(1)->Arg(20)->Unit(benchmark::kMillisecond);
+
+// The whole "Prepare.." of the window on the chosen pool, bank files included.
+void BM_PrepareButtonWritingTheBankFiles(benchmark::State& st) {
+    const auto previous = std::filesystem::current_path();
+    const auto folder =
+        std::filesystem::temp_directory_path() / ("ktq-pool-bench-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    std::filesystem::current_path(folder);
+    const Text name = "Tech Pool 2026-2030.txt";
+    WriteBytesReplacing(OsPath(name), PoolText(kQuestionsPerPool * static_cast<int>(st.range(0))));
+    std::ostringstream out;
+    HeadlessPlatform platform(out, std::make_unique<MemorySettingsStore>());
+    TForm1 form(platform);
+    form.FormCreate();
+    form.FormActivate();
+    for (auto _ : st) {
+        st.PauseTiming();
+        form.ComboBox1.UserType(name);
+        st.ResumeTiming();
+        form.Button1.UserClick();
+    }
+    if (form.state.QuestionBank.size() != static_cast<std::size_t>(kQuestionsPerPool * st.range(0)))
+        st.SkipWithError("the bank was not built");
+    std::filesystem::current_path(previous);
+    std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_PrepareButtonWritingTheBankFiles)->Arg(1)->Arg(20)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace ktq
