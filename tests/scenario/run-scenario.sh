@@ -7,6 +7,8 @@
 #   exit-code        the expected exit code (default 0)
 #   expected-files/  files the working folder must then hold, byte for byte
 #   absent-files     names (one a line) that must not exist afterwards
+# In expected.txt and expected-files/, @FOLDER@ stands for the working folder's
+# full path, which differs from one build folder to the next.
 set -u
 bin=$1 dir=$2 work=$3
 rm -rf "$work" && mkdir -p "$work/folder"
@@ -21,12 +23,14 @@ failed=0
 if [ "$rc" != "$want_rc" ]; then
   echo "exit code $rc, expected $want_rc"; cat "$work/stderr"; failed=1
 fi
-if [ -f "$dir/expected.txt" ] && ! diff -u "$dir/expected.txt" "$work/stdout"; then failed=1; fi
+folder=$(cd "$work/folder" && pwd -P)
+with_folder() { FOLDER=$folder perl -pe 's/\@FOLDER\@/$ENV{FOLDER}/g' "$1"; }
+if [ -f "$dir/expected.txt" ] && ! diff -u <(with_folder "$dir/expected.txt") "$work/stdout"; then failed=1; fi
 if [ -f "$dir/expected-stderr.txt" ] && ! diff -u "$dir/expected-stderr.txt" "$work/stderr"; then failed=1; fi
 if [ -d "$dir/expected-files" ]; then
   while IFS= read -r -d '' f; do
     rel=${f#"$dir/expected-files/"}
-    if ! cmp "$f" "$work/folder/$rel"; then echo "file differs: $rel"; failed=1; fi
+    if ! cmp <(with_folder "$f") "$work/folder/$rel"; then echo "file differs: $rel"; failed=1; fi
   done < <(find "$dir/expected-files" -type f -print0)
 fi
 if [ -f "$dir/absent-files" ]; then
