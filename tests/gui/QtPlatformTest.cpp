@@ -1,0 +1,76 @@
+// The Qt platform: settings over QSettings, the message box, the clock.
+#include <QApplication>
+#include <QDateTime>
+#include <QLabel>
+#include <QMessageBox>
+#include <QSettings>
+#include <QTimer>
+#include <filesystem>
+
+#include "GuiFixture.h"
+#include "platform/TextFile.h"
+#include "ui/qt/QtSettingsStore.h"
+
+namespace ktq::guitest {
+namespace {
+
+class QtPlatformTest : public GuiTest {
+protected:
+    std::unique_ptr<QtSettingsStore> IniStore() {
+        return std::make_unique<QtSettingsStore>(
+            std::make_unique<QSettings>("settings.ini", QSettings::IniFormat));
+    }
+};
+
+TEST_F(QtPlatformTest, SettingsKeepWindows1252TextInTheirSection) {
+    IniStore()->WriteText("Tarnell", "KTQExamsLeft", "120");
+    IniStore()->WriteText("Tarnell", "Name", "caf\xE9");
+    auto store = IniStore();
+    EXPECT_EQ(store->ReadText("Tarnell", "KTQExamsLeft"), "120");
+    EXPECT_EQ(store->ReadText("Tarnell", "Name"), "caf\xE9");
+    EXPECT_EQ(store->ReadText("Tarnell", "Missing"), std::nullopt);
+    EXPECT_EQ(store->ReadText("Other", "KTQExamsLeft"), std::nullopt);
+    QSettings raw("settings.ini", QSettings::IniFormat);
+    EXPECT_EQ(raw.value("Tarnell/Name").toString(), QString::fromUtf8("caf\u00E9"));
+}
+
+TEST_F(QtPlatformTest, AValueThatIsNotTextReadsAsMissing) {
+    {
+        QSettings raw("settings.ini", QSettings::IniFormat);
+        raw.setValue("Tarnell/List", QStringList{"a", "b"});
+        raw.setValue("Tarnell/Rect", QRect(1, 2, 3, 4));
+    }
+    auto store = IniStore();
+    EXPECT_EQ(store->ReadText("Tarnell", "List"), std::nullopt);
+    EXPECT_EQ(store->ReadText("Tarnell", "Rect"), std::nullopt);
+}
+
+TEST_F(QtPlatformTest, MessageBoxShowsConvertedTitleAndText) {
+    QtPlatform qt(std::make_unique<MemorySettingsStore>());
+    QString title, text;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        title = box->windowTitle();
+        text = box->text();
+        box->accept();
+    });
+    qt.ShowMessage("Missing files error", "No \x93pool\x94 files\r\nfound");
+    EXPECT_EQ(title, "Missing files error");
+    EXPECT_EQ(text, QString::fromUtf8("No \u201Cpool\u201D files\r\nfound"));
+}
+
+TEST_F(QtPlatformTest, ClockFolderAndScreen) {
+    QtPlatform qt(std::make_unique<MemorySettingsStore>());
+    const QDateTime local = QDateTime::currentDateTime();
+    const QDateTime asUtc(local.date(), local.time(), Qt::UTC);
+    EXPECT_NEAR(static_cast<double>(qt.Now().ms), static_cast<double>(asUtc.toMSecsSinceEpoch()), 2000);
+    const auto a = qt.HighResolutionCounter();
+    EXPECT_GT(qt.HighResolutionCounter(), a);
+    EXPECT_EQ(qt.CurrentFolder(), FromOsName(std::filesystem::current_path()));
+    EXPECT_GT(qt.ScreenHeight(), 0);
+    EXPECT_TRUE(qt.CommandLineParameters().empty());
+}
+
+}  // namespace
+}  // namespace ktq::guitest

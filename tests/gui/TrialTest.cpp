@@ -1,0 +1,124 @@
+// A trial in the real window: pick a pool, prepare, start, press an answer
+// box, and watch the feedback colours and the advance to the next question.
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTextEdit>
+#include <QTimer>
+#include <cstdlib>
+
+#include "GuiFixture.h"
+
+namespace ktq::guitest {
+namespace {
+
+class TrialTest : public GuiTest {
+protected:
+    void SetUp() override {
+        GuiTest::SetUp();
+        WriteFile("tech 2022 pool.txt", TechPool());
+    }
+
+    void StartTrial() {
+        Start();
+        form->Panel2.Hide();
+        skin->Flush();
+        auto* chooser = WidgetOf<QComboBox>(form->ComboBox1);
+        chooser->setCurrentIndex(0);
+        emit chooser->activated(0);
+        QTest::mouseClick(WidgetOf<QPushButton>(form->Button1), Qt::LeftButton);
+        QTest::mouseClick(WidgetOf<QPushButton>(form->Button4), Qt::LeftButton);
+        ASSERT_FALSE(form->state.QuestionCode.empty());
+    }
+
+    QTextEdit* Box(int n) { return WidgetOf<QTextEdit>(*form->AnswerBox(n)); }
+    int BoxOf(const Text& letter) { return letter[0] - 'A' + 1; }
+    void Press(int n) { QTest::mouseClick(Box(n)->viewport(), Qt::LeftButton, {}, QPoint(30, 20)); }
+    // One tick of Timer1, as its QTimer gives it.
+    void Tick() {
+        skin->TimerOf(form->Timer1)->stop();
+        form->RunGuarded([&] { form->Timer1.Tick(); });
+        skin->Flush();
+    }
+};
+
+TEST_F(TrialTest, ARightAnswerTurnsGreenAndTheNextQuestionFollows) {
+    StartTrial();
+    const Text first = form->state.QuestionCode;
+    EXPECT_TRUE(Box(1)->isVisible());
+    EXPECT_FALSE(WidgetOf<QTextEdit>(form->RichEdit1)->toPlainText().isEmpty());
+    const int right = BoxOf(form->state.CorrectLetter);
+
+    Press(right);
+    EXPECT_EQ(WidgetOf<QLabel>(form->Label7)->text(), "1");
+    EXPECT_EQ(WidgetOf<QLabel>(form->Label5)->text(), "1");
+    EXPECT_EQ(WidgetOf<QLabel>(form->Label15)->text(), "100 %");
+
+    Tick();
+    QTextEdit* box = Box(right);
+    EXPECT_EQ(box->palette().color(QPalette::Text), Bgr(form->state.CorrectColor));
+    EXPECT_TRUE(box->font().bold());
+    EXPECT_EQ(box->font().pointSize(), 10);
+    Screenshot("trial-right-answer.png");
+
+    Tick();
+    EXPECT_NE(form->state.QuestionCode, first);
+    EXPECT_EQ(box->palette().color(QPalette::Text), Bgr(kBlue));
+    EXPECT_EQ(box->font().pointSize(), 9);
+}
+
+TEST_F(TrialTest, AWrongAnswerTurnsRedBesideTheGreenOneUntilTheDelayEnds) {
+    StartTrial();
+    const Text first = form->state.QuestionCode;
+    const int right = BoxOf(form->state.CorrectLetter);
+    const int wrong = right == 1 ? 2 : 1;
+
+    Press(wrong);
+    EXPECT_EQ(WidgetOf<QLabel>(form->Label15)->text(), "0 %");
+    Tick();
+    EXPECT_EQ(Box(wrong)->palette().color(QPalette::Text), QColor(255, 0, 0));
+    EXPECT_TRUE(Box(wrong)->font().bold());
+    EXPECT_EQ(Box(right)->palette().color(QPalette::Text), Bgr(form->state.CorrectColor));
+    Screenshot("trial-wrong-answer.png");
+
+    // The real timer takes over: the question changes once the delay is over.
+    QTimer* timer = skin->TimerOf(form->Timer1);
+    timer->setInterval(5);
+    timer->start();
+    QTRY_VERIFY_WITH_TIMEOUT(form->state.QuestionCode != first, 3000);
+    EXPECT_FALSE(form->state.AnswerPending);
+    EXPECT_EQ(Box(wrong)->palette().color(QPalette::Text), Bgr(kBlue));
+}
+
+TEST_F(TrialTest, AFigureQuestionShowsItsPictureAndDetailsGrowTheWindow) {
+    ASSERT_EQ(std::system("convert -size 240x160 xc:skyblue -fill red -draw "
+                          "'circle 120,80 120,30' T-1.jpg"),
+              0);
+    StartTrial();
+    QTest::keyClicks(WidgetOf<QComboBox>(form->ComboBox2)->lineEdit(), "T1A02");
+    EXPECT_EQ(form->state.QuestionCode, "T1A02");
+
+    QWidget* panel = skin->WidgetOf(form->Panel1);
+    auto* image = WidgetOf<QLabel>(form->Image1);
+    ASSERT_TRUE(panel->isVisible());
+    EXPECT_EQ(image->pixmap().size(), QSize(240, 160));
+    EXPECT_EQ(image->size(), QSize(form->Image1.Width(), form->Image1.Height()));
+    EXPECT_TRUE(image->hasScaledContents());
+    Screenshot("figure-shown.png");
+
+    QTest::mouseClick(image, Qt::LeftButton);
+    EXPECT_FALSE(panel->isVisible());
+
+    const int before = skin->Window().height();
+    QTest::mouseClick(skin->WidgetOf(form->CheckBox1), Qt::LeftButton, {}, QPoint(5, 8));
+    ASSERT_TRUE(form->CheckBox1.Checked());
+    EXPECT_GT(skin->Window().height(), before);
+    EXPECT_EQ(skin->Window().height(), form->Height() - Skin::kFrameHeight);
+    EXPECT_TRUE(skin->WidgetOf(form->Memo3)->isVisible());
+    Screenshot("details-shown.png");
+}
+
+}  // namespace
+}  // namespace ktq::guitest
