@@ -85,7 +85,9 @@ void TForm1::ShowDetails() {
     ShowDetailsLine(0, -1);
 }
 
-void TForm1::Memo3MouseDown() { Memo3.Clear(); }
+void TForm1::Memo3MouseDown() {
+    Memo3.Clear();
+}
 
 void TForm1::Edit1Change() {
     if (!Edit1.GetText().empty() && !state.TestsMode)

@@ -10,9 +10,8 @@ namespace {
 
 // The pool's drawings; any one of them present makes figures available.
 constexpr const char* kKnownFigures[] = {
-    "E5-2.jpg", "E6-1.jpg", "E6-2.jpg", "E6-3.jpg", "E6-5.jpg", "E7-1.jpg",
-    "E7-2.jpg", "E7-3.jpg", "E7-4.jpg", "E9-1.jpg", "E9-2.jpg", "E9-3.jpg",
-    "T-1.jpg",  "T-2.jpg",  "T-3.jpg",  "G7-1.jpg"};
+    "E5-2.jpg", "E6-1.jpg", "E6-2.jpg", "E6-3.jpg", "E6-5.jpg", "E7-1.jpg", "E7-2.jpg", "E7-3.jpg",
+    "E7-4.jpg", "E9-1.jpg", "E9-2.jpg", "E9-3.jpg", "T-1.jpg",  "T-2.jpg",  "T-3.jpg",  "G7-1.jpg"};
 
 // Decoding the whole picture, not only its header, so a damaged file is
 // reported here rather than shown half.
@@ -56,9 +55,13 @@ void TForm1::ShowFigureOf(const Text& record) {
     Button2.Show();
 }
 
-void TForm1::Button2Click() { Panel1.Show(); }
+void TForm1::Button2Click() {
+    Panel1.Show();
+}
 
-void TForm1::Image1Click() { Panel1.Hide(); }
+void TForm1::Image1Click() {
+    Panel1.Hide();
+}
 
 void TForm1::CheckBox2Click() {
     if (CheckBox2.Checked() && !state.FigureFile.empty()) {

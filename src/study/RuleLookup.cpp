@@ -9,7 +9,9 @@ namespace {
 
 constexpr const char* kRulesFile = "rule97.txt";
 
-char SectionSignOf(const RunState& s) { return s.SectionSign.empty() ? kSectionSignChar : s.SectionSign[0]; }
+char SectionSignOf(const RunState& s) {
+    return s.SectionSign.empty() ? kSectionSignChar : s.SectionSign[0];
+}
 
 }  // namespace
 

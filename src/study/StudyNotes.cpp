@@ -12,7 +12,9 @@ std::optional<std::size_t> FindEntryOfCode(const LineList& entries, const Text& 
     return std::nullopt;
 }
 
-Text NoteForDisplay(const Text& deciphered) { return ReplaceAll(Trim(deciphered), "@", "\r\n"); }
+Text NoteForDisplay(const Text& deciphered) {
+    return ReplaceAll(Trim(deciphered), "@", "\r\n");
+}
 
 Text FormalAnswerText(const Text& letter, const Text* boxText, bool boxShowsPrefix) {
     if (boxText == nullptr)

@@ -15,7 +15,8 @@ constexpr std::size_t kAnswerLimit = 255;
 // The answer's text without its "A." to "D." prefix: what follows the first
 // blank, or the whole field when it has none.
 Text BankAnswerText(const Text& record, int field) {
-    const Text stripped = StripControlChars(GetField(record, kTab, static_cast<std::uint8_t>(field)));
+    const Text stripped =
+        StripControlChars(GetField(record, kTab, static_cast<std::uint8_t>(field)));
     const std::size_t blank = Pos(" ", stripped);
     return Copy(stripped, blank + 1, kAnswerLimit);
 }

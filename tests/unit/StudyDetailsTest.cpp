@@ -54,7 +54,8 @@ class DetailsTest : public testsupport::StudyTest {
         const Text note = Encipher("Band plan@see the chart@page 2", kTechKeyAlphabet);
         folder.Write("tech-tests.txt",
                      "T1A01\tB\t[97.3(a)(4)]\tWhich band?\tA. 1.8 MHz\tB. 3.5 MHz\tC. 7 MHz\t"
-                     "D. 28 MHz\t" + note + "\r\n");
+                     "D. 28 MHz\t" +
+                         note + "\r\n");
         Start();
         Select("tech-tests.txt");
         Guarded([this] { form().Button1Click(); });
@@ -73,9 +74,8 @@ class DetailsTest : public testsupport::StudyTest {
 TEST_F(DetailsTest, PreparedNoteIsShownWithItsFormalAnswer) {
     StartPrepared();
     form().CheckBox1.UserClick();
-    EXPECT_EQ(form().Memo3.Lines(),
-              (LineList{"Band plan", "see the chart", "page 2", "",
-                        "THE FORMAL ANSWER IS....   3.5 MHZ."}));
+    EXPECT_EQ(form().Memo3.Lines(), (LineList{"Band plan", "see the chart", "page 2", "",
+                                              "THE FORMAL ANSWER IS....   3.5 MHZ."}));
     EXPECT_EQ(form().Edit1.GetText(), "T1A01");
     EXPECT_EQ(form().Edit2.GetText(), "B");
     EXPECT_EQ(form().Edit3.GetText(), "[97.3(a)(4)]");
@@ -97,8 +97,9 @@ TEST_F(DetailsTest, PoolNoteTakesItsLetterFromTheBankInOrder) {
               Encipher("All three", key) + "\r\n");
     Guarded([this] { form().ShowQuestion("T1A02"); });
     form().CheckBox1.UserClick();
-    EXPECT_EQ(form().Memo3.Lines(),
-              (LineList{"All three", "", "THE FORMAL ANSWER IS....   ALL THESE CHOICES ARE CORRECT."}));
+    EXPECT_EQ(
+        form().Memo3.Lines(),
+        (LineList{"All three", "", "THE FORMAL ANSWER IS....   ALL THESE CHOICES ARE CORRECT."}));
 }
 
 TEST_F(DetailsTest, NoteLinePastTheBankHasNoLetter) {
@@ -119,7 +120,9 @@ TEST_F(DetailsTest, DiagnosticBoxesDropTheirPrefix) {
 }
 
 TEST_F(DetailsTest, UntickingEmptiesTheRowAndShrinksTheWindow) {
-    folder.Write("rule97.txt", " \xA7" "97.1 Basis.\r\ntext\r\n");
+    folder.Write("rule97.txt",
+                 " \xA7"
+                 "97.1 Basis.\r\ntext\r\n");
     StartPool("");
     Guarded([this] { form().ShowQuestion("T1A01"); });
     EXPECT_TRUE(form().Button7.Visible());

@@ -22,18 +22,18 @@ TEST_P(FigureNameTest, ComesFromTheFirstFigureNamed) {
 
 INSTANTIATE_TEST_SUITE_P(
     Records, FigureNameTest,
-    ::testing::Values(
-        NameCase{"QuestionMarkEndsIt", "E5A01\tA\t\tWhat is shown in Figure E5-2?\tA. x", "E5-2.jpg"},
-        NameCase{"CommaEndsIt", "In figure T-1, and then", "T-1.jpg"},
-        NameCase{"BlankEndsIt", "the figure G7-1 shows", "G7-1.jpg"},
-        NameCase{"FirstFigureWins", "in figure T-2 and figure T-3", "T-2.jpg"},
-        NameCase{"InAnAnswerToo", "Q?\tA. see figure T-3 here\tB.", "T-3.jpg"},
-        NameCase{"DigitIsNoFigure", "in figure 3 above", ""},
-        NameCase{"LowerCaseIsNoFigure", "in figure t-1 above", ""},
-        NameCase{"NoFigure", "What is a dipole?", ""},
-        NameCase{"SlashReachesOut", "in figure T/../../x?", ""},
-        NameCase{"BackslashReachesOut", "in figure T\\x?", ""},
-        NameCase{"DotsReachOut", "in figure E..?", ""}),
+    ::testing::Values(NameCase{"QuestionMarkEndsIt",
+                               "E5A01\tA\t\tWhat is shown in Figure E5-2?\tA. x", "E5-2.jpg"},
+                      NameCase{"CommaEndsIt", "In figure T-1, and then", "T-1.jpg"},
+                      NameCase{"BlankEndsIt", "the figure G7-1 shows", "G7-1.jpg"},
+                      NameCase{"FirstFigureWins", "in figure T-2 and figure T-3", "T-2.jpg"},
+                      NameCase{"InAnAnswerToo", "Q?\tA. see figure T-3 here\tB.", "T-3.jpg"},
+                      NameCase{"DigitIsNoFigure", "in figure 3 above", ""},
+                      NameCase{"LowerCaseIsNoFigure", "in figure t-1 above", ""},
+                      NameCase{"NoFigure", "What is a dipole?", ""},
+                      NameCase{"SlashReachesOut", "in figure T/../../x?", ""},
+                      NameCase{"BackslashReachesOut", "in figure T\\x?", ""},
+                      NameCase{"DotsReachOut", "in figure E..?", ""}),
     [](const auto& info) { return info.param.name; });
 
 TEST(FitFigure, KeepsProportionsWithin600By310) {

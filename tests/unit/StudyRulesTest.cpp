@@ -22,53 +22,66 @@ TEST_P(RuleKeyTest, IsTheSignTheSectionAndABlank) {
 
 INSTANTIATE_TEST_SUITE_P(
     References, RuleKeyTest,
-    ::testing::Values(
-        KeyCase{"ParagraphInBrackets", "[97.3(a)(4)]", kSign + "97.3 "},
-        KeyCase{"CommaBeforeParenthesis", "[97.305, 97.307(b)]", kSign + "97.305 "},
-        KeyCase{"BareSection", "[97.119]", kSign + "97.119 "},
-        KeyCase{"FarParenthesisIsCut", "[97.301(a)(b)(c)(d)(e)(f)(g)(h)(i)(j)(k)(l)(m)]",
-                kSign + "97.301 "},
-        KeyCase{"NoBracketsNoBlank", "97.119", kSign},
-        KeyCase{"Empty", "", kSign}),
+    ::testing::Values(KeyCase{"ParagraphInBrackets", "[97.3(a)(4)]", kSign + "97.3 "},
+                      KeyCase{"CommaBeforeParenthesis", "[97.305, 97.307(b)]", kSign + "97.305 "},
+                      KeyCase{"BareSection", "[97.119]", kSign + "97.119 "},
+                      KeyCase{"FarParenthesisIsCut",
+                              "[97.301(a)(b)(c)(d)(e)(f)(g)(h)(i)(j)(k)(l)(m)]", kSign + "97.301 "},
+                      KeyCase{"NoBracketsNoBlank", "97.119", kSign}, KeyCase{"Empty", "", kSign}),
     [](const auto& info) { return info.param.name; });
 
 LineList Rules() {
     return {"PART 97 - AMATEUR RADIO SERVICE",
-            " \xA7" "97.1 Basis and purpose.",
+            " \xA7"
+            "97.1 Basis and purpose.",
             "  The rules are designed  ",
             "",
-            " \xA7" "97.3 Definitions.",
+            " \xA7"
+            "97.3 Definitions.",
             "(a) The definitions are:",
             "\xA7\xA7 not a heading, the sign stands first",
-            " \xA7" "97.305 Authorized emission types.",
+            " \xA7"
+            "97.305 Authorized emission types.",
             "(a) Any emission.",
             "(b) The last line of the text."};
 }
 
 TEST(RuleSection, CopiesUpToTheNextHeadingTrimmed) {
-    EXPECT_EQ(RuleSection(Rules(), kSign + "97.1 ", '\xA7'),
-              (LineList{"\xA7" "97.1 Basis and purpose.", "The rules are designed"}));
-    EXPECT_EQ(RuleSection(Rules(), kSign + "97.3 ", '\xA7'),
-              (LineList{"\xA7" "97.3 Definitions.", "(a) The definitions are:",
-                        "\xA7\xA7 not a heading, the sign stands first"}));
+    EXPECT_EQ(RuleSection(Rules(), kSign + "97.1 ", '\xA7'), (LineList{"\xA7"
+                                                                       "97.1 Basis and purpose.",
+                                                                       "The rules are designed"}));
+    EXPECT_EQ(
+        RuleSection(Rules(), kSign + "97.3 ", '\xA7'),
+        (LineList{"\xA7"
+                  "97.3 Definitions.",
+                  "(a) The definitions are:", "\xA7\xA7 not a heading, the sign stands first"}));
 }
 
 TEST(RuleSection, LastSectionRunsToTheEndOfTheText) {
     EXPECT_EQ(RuleSection(Rules(), kSign + "97.305 ", '\xA7'),
-              (LineList{"\xA7" "97.305 Authorized emission types.", "(a) Any emission.",
-                        "(b) The last line of the text."}));
+              (LineList{"\xA7"
+                        "97.305 Authorized emission types.",
+                        "(a) Any emission.", "(b) The last line of the text."}));
 }
 
 TEST(RuleSection, LastLineIsNeverAHeadingAndNoMatchIsEmpty) {
     LineList rules = Rules();
-    rules.push_back(" \xA7" "97.309 Only on the last line.");
+    rules.push_back(
+        " \xA7"
+        "97.309 Only on the last line.");
     EXPECT_TRUE(RuleSection(rules, kSign + "97.309 ", '\xA7').empty());
     EXPECT_TRUE(RuleSection(rules, kSign + "97.999 ", '\xA7').empty());
     EXPECT_TRUE(RuleSection({}, kSign, '\xA7').empty());
     // The sign alone matches the first heading.
-    EXPECT_EQ(RuleSection(rules, kSign, '\xA7').front(), "\xA7" "97.1 Basis and purpose.");
+    EXPECT_EQ(RuleSection(rules, kSign, '\xA7').front(),
+              "\xA7"
+              "97.1 Basis and purpose.");
     // A one-line text still has its line examined.
-    EXPECT_EQ(RuleSection({" \xA7" "97.1 Basis."}, kSign + "97.1 ", '\xA7').size(), 1u);
+    EXPECT_EQ(RuleSection({" \xA7"
+                           "97.1 Basis."},
+                          kSign + "97.1 ", '\xA7')
+                  .size(),
+              1u);
 }
 
 class RulesTest : public testsupport::StudyTest {
@@ -82,21 +95,25 @@ class RulesTest : public testsupport::StudyTest {
 TEST_F(RulesTest, TypedReferenceWritesHeaderAndSection) {
     form().Memo3.Clear();
     form().Edit3.UserType("[97.3(a)(4)]");
-    EXPECT_EQ(form().Memo3.Lines(),
-              (LineList{"", "",
-                        "Lookup Reference : [97.3(a)(4)] --> The reference is contained within the "
-                        "following text :",
-                        Text(37, '-'), "Use the section and paragraph info above to narrow your details.",
-                        "", "\xA7" "97.3 Definitions.", "(a) The definitions are:",
-                        "\xA7\xA7 not a heading, the sign stands first"}));
+    EXPECT_EQ(
+        form().Memo3.Lines(),
+        (LineList{"", "",
+                  "Lookup Reference : [97.3(a)(4)] --> The reference is contained within the "
+                  "following text :",
+                  Text(37, '-'), "Use the section and paragraph info above to narrow your details.",
+                  "",
+                  "\xA7"
+                  "97.3 Definitions.",
+                  "(a) The definitions are:", "\xA7\xA7 not a heading, the sign stands first"}));
     EXPECT_TRUE(form().Memo3.Visible());
     // A full box is left alone; a cleared one takes the next keystroke.
     form().Edit3.UserType("[97.1]");
     EXPECT_EQ(form().Memo3.LineCount(), 9);
     form().Memo3.Clear();
     form().Edit3.UserType("[97.1]x");
-    EXPECT_EQ(form().Memo3.Lines()[2],
-              "Lookup Reference : [97.1]x --> The reference is contained within the following text :");
+    EXPECT_EQ(
+        form().Memo3.Lines()[2],
+        "Lookup Reference : [97.1]x --> The reference is contained within the following text :");
     EXPECT_EQ(form().Memo3.Lines()[4], "");
     EXPECT_EQ(form().Memo3.LineCount(), 7);
 }

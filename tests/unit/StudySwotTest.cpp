@@ -40,15 +40,16 @@ TEST(SwotBankEntry, ArrowAndAnswerDependOnTheLetter) {
 
 TEST(SwotBankEntry, TextsAreCleanedAndCut) {
     const Text longAnswer(300, 'x');
-    const Text record = "T1\tA\t\tWhat \x94is\x94 \x93this\x93?\r\tnoblank" + longAnswer + "\tB\tC\tD";
+    const Text record =
+        "T1\tA\t\tWhat \x94is\x94 \x93this\x93?\r\tnoblank" + longAnswer + "\tB\tC\tD";
     const LineList entry = BankEntry(record);
     EXPECT_EQ(entry[0], "1.  What 'is\x94 'this\x93?");
     EXPECT_EQ(entry[1], "--->  " + ("noblank" + longAnswer).substr(0, 255));
 }
 
 TEST(SwotPoolEntry, AllChoicesListsTheOtherAnswersWhole) {
-    SwotEntry e{"D", "Which are true?", "A. One", "B. Two", "C. Three",
-                "D. All these choices are correct"};
+    SwotEntry e{"D",      "Which are true?", "A. One",
+                "B. Two", "C. Three",        "D. All these choices are correct"};
     LineList out;
     AppendPoolEntry(e, 2, out);
     EXPECT_EQ(out, (LineList{"2.  Which are true?", "A. One", "B. Two", "C. Three",
@@ -87,8 +88,8 @@ TEST_F(SwotRunTest, PoolFileHoldsHeaderEarlierLinesAndEntries) {
     const LineList& shown = form().Memo1.Lines();
     ASSERT_GE(shown.size(), 3u);
     EXPECT_EQ(shown[shown.size() - 2], "Generated SWOT file is SWOT Extract ^ tech 2022 pool.txt");
-    EXPECT_EQ(shown.back(), "and located in the current program folder ( " +
-                                FromOsName(folder.Path()) + " )");
+    EXPECT_EQ(shown.back(),
+              "and located in the current program folder ( " + FromOsName(folder.Path()) + " )");
     EXPECT_TRUE(form().Button1.Enabled());
     EXPECT_FALSE(form().Button3.Enabled());
     EXPECT_FALSE(form().RichEdit1.Visible());
@@ -96,7 +97,8 @@ TEST_F(SwotRunTest, PoolFileHoldsHeaderEarlierLinesAndEntries) {
 }
 
 TEST_F(SwotRunTest, PreparedBankFromAnEarlierSelectionIsNotUsed) {
-    folder.Write("tech-tests.txt", Record("A") + "\r\n" + Record("B") + "\r\n\r\n" + Record("C") + "\r\n");
+    folder.Write("tech-tests.txt",
+                 Record("A") + "\r\n" + Record("B") + "\r\n\r\n" + Record("C") + "\r\n");
     folder.Write("extra-tests.txt", Record("D") + "\r\n");
     Start();
     ASSERT_TRUE(form().state.TestsMode);
