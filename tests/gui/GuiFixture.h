@@ -93,27 +93,19 @@ private:
     std::filesystem::path folder_;
 };
 
-// Two questions of a tech pool; the second refers to a figure.
+// Eight questions of a tech pool, enough that a trial's draw does not restart
+// its cycle at once; the second refers to a figure.
 inline std::string TechPool() {
-    return "Tech pool 2022\r\n"
-           "SUBELEMENT T1 - RULES\r\n"
-           "T1A - Purpose and permissible use\r\n"
-           "T1A01 (C) [97.1]\r\n"
-           "Which frequency is named?\r\n"
-           "A. 7.040 MHz\r\n"
-           "B. 10.110 MHz\r\n"
-           "C. 14.070 MHz\r\n"
-           "D. 21.070 MHz\r\n"
-           "~~\r\n"
-           "\r\n"
-           "T1A02 (B) [97.3(a)(4)]\r\n"
-           "What is component 1 in figure T-1?\r\n"
-           "A. Resistor\r\n"
-           "B. Transistor\r\n"
-           "C. Battery\r\n"
-           "D. Lamp\r\n"
-           "~~\r\n"
-           "~~~ End of question pool ~~~\r\n";
+    std::string pool = "Tech pool 2022\r\nSUBELEMENT T1 - RULES\r\nT1A - Purpose and permissible use\r\n";
+    for (int n = 1; n <= 8; ++n) {
+        const std::string code = "T1A0" + std::to_string(n);
+        const char letter = static_cast<char>('A' + n % 4);
+        pool += code + " (" + letter + ") [97." + std::to_string(n) + "]\r\n";
+        pool += n == 2 ? "What is component 1 in figure T-1?\r\n"
+                       : "Which is answer " + std::string(1, letter) + " of question " + code + "?\r\n";
+        pool += "A. Resistor\r\nB. Transistor\r\nC. Battery\r\nD. Lamp\r\n~~\r\n\r\n";
+    }
+    return pool + "~~~ End of question pool ~~~\r\n";
 }
 
 }  // namespace ktq::guitest
