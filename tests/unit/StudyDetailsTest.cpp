@@ -2,28 +2,11 @@
 
 #include "StudyFixture.h"
 #include "study/NoteCipher.h"
-#include "study/StudyNotes.h"
 
 namespace ktq {
 namespace {
 
 using testsupport::Encipher;
-
-TEST(StudyNotes, FindsTheFirstEntryOfACode) {
-    const LineList notes = {"T1A01\tx", " T1A02 \tfirst", "T1A02\tsecond", "t1a03\tx"};
-    EXPECT_EQ(FindEntryOfCode(notes, "T1A02"), 1u);
-    EXPECT_EQ(FindEntryOfCode(notes, "T1A03"), std::nullopt);
-    EXPECT_EQ(FindEntryOfCode({}, "T1A01"), std::nullopt);
-}
-
-TEST(StudyNotes, FormalAnswerComesFromTheAnswerBox) {
-    const Text shown = " 3.5 MHz ";
-    EXPECT_EQ(FormalAnswerText("B", &shown, false), "3.5 MHZ");
-    const Text prefixed = "B. 3.5 MHz";
-    EXPECT_EQ(FormalAnswerText("B", &prefixed, true), "3.5 MHZ");
-    EXPECT_EQ(FormalAnswerText("E", nullptr, false), "E");
-    EXPECT_EQ(NoteForDisplay(" one@two@three "), "one\r\ntwo\r\nthree");
-}
 
 // A constraint of 0: the one the window had.
 struct Room {
@@ -84,24 +67,6 @@ TEST_F(DetailsTest, PreparedNoteIsShownWithItsFormalAnswer) {
     EXPECT_EQ(form().Memo3.LineCount(), 5);
 }
 
-TEST_F(DetailsTest, NoQuestionOnScreenGivesAnEmptyBox) {
-    StartPool("T1A01\t\t\t" + Encipher("x", kTechKeyAlphabet) + "\r\n");
-    form().CheckBox1.UserClick();
-    EXPECT_TRUE(form().Memo3.Visible());
-    EXPECT_EQ(form().Memo3.LineCount(), 0);
-}
-
-TEST_F(DetailsTest, PoolNoteTakesItsLetterFromTheBankInOrder) {
-    const Text key = kTechKeyAlphabet;
-    StartPool("T1A01\t\t\t" + Encipher("Digital modes", key) + "\r\nT1A02\t\t\t" +
-              Encipher("All three", key) + "\r\n");
-    Guarded([this] { form().ShowQuestion("T1A02"); });
-    form().CheckBox1.UserClick();
-    EXPECT_EQ(
-        form().Memo3.Lines(),
-        (LineList{"All three", "", "THE FORMAL ANSWER IS....   ALL THESE CHOICES ARE CORRECT."}));
-}
-
 TEST_F(DetailsTest, NoteLinePastTheBankHasNoLetter) {
     // Guards against reading the bank past its end: the note for T1A02 is
     // on the third line while the bank holds two records.
@@ -117,36 +82,6 @@ TEST_F(DetailsTest, DiagnosticBoxesDropTheirPrefix) {
     Guarded([this] { form().ShowQuestion("T1A01"); });
     form().CheckBox1.UserClick();
     EXPECT_EQ(form().Memo3.Lines().back(), "THE FORMAL ANSWER IS....   14.070 MHZ.");
-}
-
-TEST_F(DetailsTest, UntickingEmptiesTheRowAndShrinksTheWindow) {
-    folder.Write("rule97.txt",
-                 " \xA7"
-                 "97.1 Basis.\r\ntext\r\n");
-    StartPool("");
-    Guarded([this] { form().ShowQuestion("T1A01"); });
-    EXPECT_TRUE(form().Button7.Visible());
-    form().CheckBox1.UserClick();
-    EXPECT_FALSE(form().Button7.Visible());
-    form().CheckBox1.UserClick();
-    EXPECT_EQ(form().Edit1.GetText(), "");
-    EXPECT_EQ(form().Edit2.GetText(), "");
-    EXPECT_EQ(form().Edit3.GetText(), "");
-    EXPECT_FALSE(form().Memo3.Visible());
-    EXPECT_EQ(form().Height(), form().MinHeight());  // 410 asked, held by the window's minimum
-    EXPECT_TRUE(form().Button7.Visible());
-}
-
-TEST_F(DetailsTest, PoolCodeTypedOrClickedClearsTheBox) {
-    StartPool("");
-    form().Memo3.AppendLine("something");
-    form().Edit1.UserType("T");
-    EXPECT_EQ(form().Memo3.LineCount(), 0);
-    form().Memo3.AppendLine("again");
-    form().Memo3.Show();
-    EXPECT_TRUE(form().Memo3.UserMouseDown(MouseButton::Right));
-    EXPECT_EQ(form().Memo3.LineCount(), 0);
-    EXPECT_TRUE(form().Memo3.Visible());
 }
 
 }  // namespace

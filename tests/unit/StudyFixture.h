@@ -1,10 +1,8 @@
 #pragma once
 // The program started in a fresh folder, with what the study-aid tests need
-// beside it: a small pool text, enciphered notes and real JPEG pictures.
+// beside it: a small pool text, enciphered notes.
 #include <gtest/gtest.h>
-#include <jpeglib.h>
 
-#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
@@ -46,33 +44,6 @@ inline Text Encipher(const Text& plain, const Text& key) {
         out += p == Text::npos ? c : key[p];
     }
     return out;
-}
-
-// A grey JPEG picture of the given size, encoded with libjpeg.
-inline std::string MakeJpeg(int width, int height) {
-    jpeg_compress_struct cinfo{};
-    jpeg_error_mgr jerr{};
-    cinfo.err = jpeg_std_error(&jerr);
-    jpeg_create_compress(&cinfo);
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&cinfo, &buffer, &size);
-    cinfo.image_width = static_cast<JDIMENSION>(width);
-    cinfo.image_height = static_cast<JDIMENSION>(height);
-    cinfo.input_components = 1;
-    cinfo.in_color_space = JCS_GRAYSCALE;
-    jpeg_set_defaults(&cinfo);
-    jpeg_start_compress(&cinfo, TRUE);
-    std::vector<JSAMPLE> row(static_cast<std::size_t>(width), 128);
-    while (cinfo.next_scanline < cinfo.image_height) {
-        JSAMPROW rows[1] = {row.data()};
-        jpeg_write_scanlines(&cinfo, rows, 1);
-    }
-    jpeg_finish_compress(&cinfo);
-    std::string bytes(reinterpret_cast<const char*>(buffer), size);
-    jpeg_destroy_compress(&cinfo);
-    std::free(buffer);
-    return bytes;
 }
 
 class StudyTest : public ::testing::Test {

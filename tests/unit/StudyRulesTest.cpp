@@ -92,40 +92,6 @@ class RulesTest : public testsupport::StudyTest {
     }
 };
 
-TEST_F(RulesTest, TypedReferenceWritesHeaderAndSection) {
-    form().Memo3.Clear();
-    form().Edit3.UserType("[97.3(a)(4)]");
-    EXPECT_EQ(
-        form().Memo3.Lines(),
-        (LineList{"", "",
-                  "Lookup Reference : [97.3(a)(4)] --> The reference is contained within the "
-                  "following text :",
-                  Text(37, '-'), "Use the section and paragraph info above to narrow your details.",
-                  "",
-                  "\xA7"
-                  "97.3 Definitions.",
-                  "(a) The definitions are:", "\xA7\xA7 not a heading, the sign stands first"}));
-    EXPECT_TRUE(form().Memo3.Visible());
-    // A full box is left alone; a cleared one takes the next keystroke.
-    form().Edit3.UserType("[97.1]");
-    EXPECT_EQ(form().Memo3.LineCount(), 9);
-    form().Memo3.Clear();
-    form().Edit3.UserType("[97.1]x");
-    EXPECT_EQ(
-        form().Memo3.Lines()[2],
-        "Lookup Reference : [97.1]x --> The reference is contained within the following text :");
-    EXPECT_EQ(form().Memo3.Lines()[4], "");
-    EXPECT_EQ(form().Memo3.LineCount(), 7);
-}
-
-TEST_F(RulesTest, RulesButtonShowsTheWholeTextOnce) {
-    form().Memo3.AppendLine("old");
-    Guarded([this] { form().Button7Click(); });
-    EXPECT_EQ(form().Memo3.Lines(), Rules());
-    EXPECT_FALSE(form().Button7.Enabled());
-    EXPECT_EQ(form().Height(), 590);
-}
-
 TEST_F(RulesTest, VanishedRulesTextIsReportedAndTheButtonStays) {
     std::filesystem::remove(folder.Path() / "rule97.txt");
     Guarded([this] { form().Button7Click(); });

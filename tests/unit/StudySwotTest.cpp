@@ -47,15 +47,6 @@ TEST(SwotBankEntry, TextsAreCleanedAndCut) {
     EXPECT_EQ(entry[1], "--->  " + ("noblank" + longAnswer).substr(0, 255));
 }
 
-TEST(SwotPoolEntry, AllChoicesListsTheOtherAnswersWhole) {
-    SwotEntry e{"D",      "Which are true?", "A. One",
-                "B. Two", "C. Three",        "D. All these choices are correct"};
-    LineList out;
-    AppendPoolEntry(e, 2, out);
-    EXPECT_EQ(out, (LineList{"2.  Which are true?", "A. One", "B. Two", "C. Three",
-                             "---> ALL THESE CHOICES ARE CORRECT", ""}));
-}
-
 TEST(SwotPoolEntry, OnlyTheAnswerFollowsOtherwise) {
     LineList out;
     AppendPoolEntry({"C", "Which?", "", "", "", "C. 14.070 MHz "}, 1, out);
@@ -69,32 +60,6 @@ class SwotRunTest : public testsupport::StudyTest {
   protected:
     void TearDown() override { testing::FailWritesAfterBytes(std::nullopt); }
 };
-
-TEST_F(SwotRunTest, PoolFileHoldsHeaderEarlierLinesAndEntries) {
-    folder.Write("tech 2022 pool.txt", SmallPool());
-    Start();
-    Select("tech 2022 pool.txt");
-    form().Memo1.AppendLine("a review line");
-    Guarded([this] { form().Button3.UserClick(); });
-
-    const Text expected =
-        "SWOT guide created from tech 2022 pool.txt\r\nCreated 08/12/2026 09:00:00\r\n" +
-        Text(62, '=') +
-        "\r\n\r\na review line\r\n1.  Which frequency is named?\r\n---> 14.070 MHz\r\n\r\n"
-        "2.  Which of these are true?\r\nA. One\r\nB. Two\r\nC. Three\r\n"
-        "---> ALL THESE CHOICES ARE CORRECT\r\n\r\n";
-    EXPECT_EQ(folder.Read("SWOT Extract ^ tech 2022 pool.txt"), expected);
-    // The report of the file written is on screen only.
-    const LineList& shown = form().Memo1.Lines();
-    ASSERT_GE(shown.size(), 3u);
-    EXPECT_EQ(shown[shown.size() - 2], "Generated SWOT file is SWOT Extract ^ tech 2022 pool.txt");
-    EXPECT_EQ(shown.back(),
-              "and located in the current program folder ( " + FromOsName(folder.Path()) + " )");
-    EXPECT_TRUE(form().Button1.Enabled());
-    EXPECT_FALSE(form().Button3.Enabled());
-    EXPECT_FALSE(form().RichEdit1.Visible());
-    EXPECT_TRUE(form().Memo1.Visible());
-}
 
 TEST_F(SwotRunTest, PreparedBankFromAnEarlierSelectionIsNotUsed) {
     folder.Write("tech-tests.txt",
