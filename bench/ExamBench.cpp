@@ -2,6 +2,8 @@
 // headless driver.
 #include <benchmark/benchmark.h>
 
+#include "WorkingFolder.h"
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -39,28 +41,11 @@ void BM_DrawWithCycleNearlyFull(benchmark::State& st) {
 }
 BENCHMARK(BM_DrawWithCycleNearlyFull)->Unit(benchmark::kMicrosecond);
 
-class TempFolder {
-  public:
-    TempFolder() : previous_(std::filesystem::current_path()) {
-        path_ = std::filesystem::temp_directory_path() /
-                ("ktq-exam-bench-" + std::to_string(::getpid()));
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directories(path_);
-        std::filesystem::current_path(path_);
-    }
-    ~TempFolder() {
-        std::error_code ec;
-        std::filesystem::current_path(previous_, ec);
-        std::filesystem::remove_all(path_, ec);
-    }
-
-  private:
-    std::filesystem::path previous_, path_;
-};
+using testsupport::WorkingFolder;
 
 // 1,000 answers, every fourth one wrong, each followed by the ticks of its feedback.
 void BM_ScriptedTrialOf1000Answers(benchmark::State& st) {
-    TempFolder folder;
+    WorkingFolder folder;
     {
         std::ofstream bank("tech-tests.txt", std::ios::binary);
         for (int i = 0; i < kBankSize; ++i) bank << Record(i) << "\r\n";

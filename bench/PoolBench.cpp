@@ -2,6 +2,8 @@
 // pool (~190 KB) and twenty times that, which should take twenty times as long.
 #include <benchmark/benchmark.h>
 
+#include "WorkingFolder.h"
+
 #include <filesystem>
 #include <memory>
 #include <sstream>
@@ -62,11 +64,7 @@ BENCHMARK(BM_PrepareBankFromPoolText)->Arg(1)->Arg(20)->Unit(benchmark::kMillise
 
 // The whole "Prepare.." of the window on the chosen pool, bank files included.
 void BM_PrepareButtonWritingTheBankFiles(benchmark::State& st) {
-    const auto previous = std::filesystem::current_path();
-    const auto folder =
-        std::filesystem::temp_directory_path() / ("ktq-pool-bench-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
-    std::filesystem::current_path(folder);
+    testsupport::WorkingFolder folder;
     const Text name = "Tech Pool 2026-2030.txt";
     WriteBytesReplacing(OsPath(name), PoolText(kQuestionsPerPool * static_cast<int>(st.range(0))));
     std::ostringstream out;
@@ -82,8 +80,6 @@ void BM_PrepareButtonWritingTheBankFiles(benchmark::State& st) {
     }
     if (form.state.QuestionBank.size() != static_cast<std::size_t>(kQuestionsPerPool * st.range(0)))
         st.SkipWithError("the bank was not built");
-    std::filesystem::current_path(previous);
-    std::filesystem::remove_all(folder);
 }
 BENCHMARK(BM_PrepareButtonWritingTheBankFiles)->Arg(1)->Arg(20)->Unit(benchmark::kMillisecond);
 

@@ -2,6 +2,8 @@
 // "Create SWOT file" does, and one rules lookup in a large rules text.
 #include <benchmark/benchmark.h>
 
+#include "WorkingFolder.h"
+
 #include <filesystem>
 #include <memory>
 #include <sstream>
@@ -34,27 +36,10 @@ LineList PoolOf(int questions) {
     return lines;
 }
 
-class TempFolder {
-  public:
-    TempFolder() : previous_(std::filesystem::current_path()) {
-        path_ = std::filesystem::temp_directory_path() /
-                ("ktq-study-bench-" + std::to_string(::getpid()));
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directories(path_);
-        std::filesystem::current_path(path_);
-    }
-    ~TempFolder() {
-        std::error_code ec;
-        std::filesystem::current_path(previous_, ec);
-        std::filesystem::remove_all(path_, ec);
-    }
-
-  private:
-    std::filesystem::path previous_, path_;
-};
+using testsupport::WorkingFolder;
 
 void BM_SwotFileOfPool(benchmark::State& st) {
-    TempFolder folder;
+    WorkingFolder folder;
     std::ostringstream out;
     HeadlessPlatform platform(out, std::make_unique<MemorySettingsStore>());
     TForm1 form(platform);

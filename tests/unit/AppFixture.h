@@ -8,47 +8,12 @@
 #include <sstream>
 #include <string>
 
+#include "WorkingFolder.h"
 #include "platform/HeadlessPlatform.h"
 #include "platform/TextFile.h"
 #include "ui/TForm1.h"
 
 namespace ktq::testsupport {
-
-class WorkingFolder {
-public:
-    WorkingFolder() {
-        static int counter = 0;
-        previous_ = std::filesystem::current_path();
-        path_ = std::filesystem::temp_directory_path() /
-                ("ktq-app-" + std::to_string(::getpid()) + "-" + std::to_string(++counter));
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directories(path_);
-        std::filesystem::current_path(path_);
-    }
-    ~WorkingFolder() {
-        std::error_code ec;
-        std::filesystem::current_path(previous_, ec);
-        std::filesystem::remove_all(path_, ec);
-    }
-    WorkingFolder(const WorkingFolder&) = delete;
-    WorkingFolder& operator=(const WorkingFolder&) = delete;
-
-    const std::filesystem::path& Path() const { return path_; }
-    void Write(const std::string& name, const std::string& bytes) const {
-        std::ofstream(path_ / OsPath(name), std::ios::binary) << bytes;
-    }
-    std::string Read(const std::string& name) const {
-        std::ifstream in(path_ / OsPath(name), std::ios::binary);
-        std::ostringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
-    bool Exists(const std::string& name) const { return std::filesystem::exists(path_ / OsPath(name)); }
-
-private:
-    std::filesystem::path previous_;
-    std::filesystem::path path_;
-};
 
 // The program in the current folder with a settings store that the test owns.
 class Program {
