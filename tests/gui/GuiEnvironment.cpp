@@ -8,9 +8,10 @@
 namespace {
 
 class QtEnvironment : public ::testing::Environment {
-public:
+  public:
     void SetUp() override {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
         static int argc = 1;
         static char name[] = "ktq-gui-tests";
         static char* argv[] = {name, nullptr};
@@ -19,11 +20,10 @@ public:
     }
     void TearDown() override { app_.reset(); }
 
-private:
+  private:
     std::unique_ptr<QApplication> app_;
 };
 
-[[maybe_unused]] auto* const kEnvironment =
-    ::testing::AddGlobalTestEnvironment(new QtEnvironment);
+[[maybe_unused]] auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
 
 }  // namespace

@@ -20,7 +20,7 @@
 namespace ktq::guitest {
 
 class RecordingPlatform : public QtPlatform {
-public:
+  public:
     RecordingPlatform() : QtPlatform(std::make_unique<MemorySettingsStore>()) {}
     void ShowMessage(const Text& title, const Text& text) override {
         messages.push_back(title + ": " + text);
@@ -35,7 +35,7 @@ inline QColor Bgr(std::uint32_t c) {
 }
 
 class GuiTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         previous_ = std::filesystem::current_path();
         std::string pattern = (std::filesystem::temp_directory_path() / "ktq-gui-XXXXXX").string();
@@ -77,7 +77,8 @@ protected:
     // Saved for a person to look at, where the build asks for it.
     void Screenshot(const std::string& name) {
         const char* dir = std::getenv("KTQ_SCREENSHOT_DIR");
-        if (dir == nullptr) return;
+        if (dir == nullptr)
+            return;
         std::filesystem::create_directories(dir);
         QApplication::processEvents();
         const QString path = QString::fromStdString((std::filesystem::path(dir) / name).string());
@@ -88,7 +89,7 @@ protected:
     std::unique_ptr<TForm1> form;
     std::unique_ptr<Skin> skin;
 
-private:
+  private:
     std::filesystem::path previous_;
     std::filesystem::path folder_;
 };
@@ -96,13 +97,15 @@ private:
 // Eight questions of a tech pool, enough that a trial's draw does not restart
 // its cycle at once; the second refers to a figure.
 inline std::string TechPool() {
-    std::string pool = "Tech pool 2022\r\nSUBELEMENT T1 - RULES\r\nT1A - Purpose and permissible use\r\n";
+    std::string pool =
+        "Tech pool 2022\r\nSUBELEMENT T1 - RULES\r\nT1A - Purpose and permissible use\r\n";
     for (int n = 1; n <= 8; ++n) {
         const std::string code = "T1A0" + std::to_string(n);
         const char letter = static_cast<char>('A' + n % 4);
         pool += code + " (" + letter + ") [97." + std::to_string(n) + "]\r\n";
-        pool += n == 2 ? "What is component 1 in figure T-1?\r\n"
-                       : "Which is answer " + std::string(1, letter) + " of question " + code + "?\r\n";
+        pool +=
+            n == 2 ? "What is component 1 in figure T-1?\r\n"
+                   : "Which is answer " + std::string(1, letter) + " of question " + code + "?\r\n";
         pool += "A. Resistor\r\nB. Transistor\r\nC. Battery\r\nD. Lamp\r\n~~\r\n\r\n";
     }
     return pool + "~~~ End of question pool ~~~\r\n";

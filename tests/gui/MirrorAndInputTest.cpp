@@ -21,7 +21,7 @@ namespace ktq::guitest {
 namespace {
 
 class MirrorTest : public GuiTest {
-protected:
+  protected:
     void SetUp() override {
         GuiTest::SetUp();
         WriteFile("tech 2022 pool.txt", TechPool());
@@ -82,7 +82,8 @@ TEST_F(MirrorTest, TypingReachesTheModelAndKeepsTheCaret) {
     EXPECT_EQ(edit->cursorPosition(), 4);
 
     // Typed text in Windows-1252 terms.
-    QKeyEvent accented(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString::fromUtf8("\u00E9"));
+    QKeyEvent accented(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier,
+                       QString::fromUtf8("\u00E9"));
     QApplication::sendEvent(edit, &accented);
     EXPECT_EQ(form->Edit3.GetText(), "97.1\xE9");
 
@@ -173,7 +174,8 @@ TEST_F(MirrorTest, ClickOnALineOfTheAskedListPlacesTheCaretThere) {
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(form->Memo2.SelStart(), 7);  // "T1A01" CR LF
     EXPECT_EQ(memo->textCursor().position(), 6);
-    QTest::mouseClick(memo->viewport(), Qt::LeftButton, {}, QPoint(5, memo->viewport()->height() - 2));
+    QTest::mouseClick(memo->viewport(), Qt::LeftButton, {},
+                      QPoint(5, memo->viewport()->height() - 2));
     EXPECT_EQ(form->Memo2.CaretLine(), 3);  // below the last line
 }
 

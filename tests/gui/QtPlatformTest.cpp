@@ -15,7 +15,7 @@ namespace ktq::guitest {
 namespace {
 
 class QtPlatformTest : public GuiTest {
-protected:
+  protected:
     std::unique_ptr<QtSettingsStore> IniStore() {
         return std::make_unique<QtSettingsStore>(
             std::make_unique<QSettings>("settings.ini", QSettings::IniFormat));
@@ -64,7 +64,8 @@ TEST_F(QtPlatformTest, ClockFolderAndScreen) {
     QtPlatform qt(std::make_unique<MemorySettingsStore>());
     const QDateTime local = QDateTime::currentDateTime();
     const QDateTime asUtc(local.date(), local.time(), Qt::UTC);
-    EXPECT_NEAR(static_cast<double>(qt.Now().ms), static_cast<double>(asUtc.toMSecsSinceEpoch()), 2000);
+    EXPECT_NEAR(static_cast<double>(qt.Now().ms), static_cast<double>(asUtc.toMSecsSinceEpoch()),
+                2000);
     const auto a = qt.HighResolutionCounter();
     EXPECT_GT(qt.HighResolutionCounter(), a);
     EXPECT_EQ(qt.CurrentFolder(), FromOsName(std::filesystem::current_path()));

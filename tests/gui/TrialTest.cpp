@@ -15,7 +15,7 @@ namespace ktq::guitest {
 namespace {
 
 class TrialTest : public GuiTest {
-protected:
+  protected:
     void SetUp() override {
         GuiTest::SetUp();
         WriteFile("tech 2022 pool.txt", TechPool());

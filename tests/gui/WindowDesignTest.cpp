@@ -14,32 +14,45 @@ namespace {
 
 bool EnabledWithParents(const Control& c) {
     for (const Control* p = &c; p != nullptr; p = p->Parent())
-        if (!p->Enabled()) return false;
+        if (!p->Enabled())
+            return false;
     return true;
 }
 
 Text ShownText(const Control& c) {
-    if (auto* l = dynamic_cast<const Label*>(&c)) return l->GetText();
-    if (auto* b = dynamic_cast<const Button*>(&c)) return b->GetText();
-    if (auto* k = dynamic_cast<const CheckBox*>(&c)) return k->GetText();
-    if (auto* e = dynamic_cast<const Edit*>(&c)) return e->GetText();
-    if (auto* cb = dynamic_cast<const ComboBox*>(&c)) return cb->GetText();
-    if (auto* m = dynamic_cast<const Memo*>(&c)) return JoinLines(m->Lines(), "\n");
+    if (auto* l = dynamic_cast<const Label*>(&c))
+        return l->GetText();
+    if (auto* b = dynamic_cast<const Button*>(&c))
+        return b->GetText();
+    if (auto* k = dynamic_cast<const CheckBox*>(&c))
+        return k->GetText();
+    if (auto* e = dynamic_cast<const Edit*>(&c))
+        return e->GetText();
+    if (auto* cb = dynamic_cast<const ComboBox*>(&c))
+        return cb->GetText();
+    if (auto* m = dynamic_cast<const Memo*>(&c))
+        return JoinLines(m->Lines(), "\n");
     return Text();
 }
 
 QString WidgetText(QWidget* w) {
-    if (auto* l = qobject_cast<QLabel*>(w)) return l->text();
-    if (auto* b = qobject_cast<QAbstractButton*>(w)) return b->text();
-    if (auto* e = qobject_cast<QLineEdit*>(w)) return e->text();
-    if (auto* cb = qobject_cast<QComboBox*>(w)) return cb->currentText();
-    if (auto* p = qobject_cast<QPlainTextEdit*>(w)) return p->toPlainText();
-    if (auto* t = qobject_cast<QTextEdit*>(w)) return t->toPlainText();
+    if (auto* l = qobject_cast<QLabel*>(w))
+        return l->text();
+    if (auto* b = qobject_cast<QAbstractButton*>(w))
+        return b->text();
+    if (auto* e = qobject_cast<QLineEdit*>(w))
+        return e->text();
+    if (auto* cb = qobject_cast<QComboBox*>(w))
+        return cb->currentText();
+    if (auto* p = qobject_cast<QPlainTextEdit*>(w))
+        return p->toPlainText();
+    if (auto* t = qobject_cast<QTextEdit*>(w))
+        return t->toPlainText();
     return QString();
 }
 
 class WindowDesignTest : public GuiTest {
-protected:
+  protected:
     void SetUp() override {
         GuiTest::SetUp();
         WriteFile("tech 2022 pool.txt", TechPool());
@@ -49,7 +62,8 @@ protected:
 
 TEST_F(WindowDesignTest, EveryWidgetShowsItsControl) {
     for (Control* c : form->AllControls()) {
-        if (dynamic_cast<Timer*>(c)) continue;
+        if (dynamic_cast<Timer*>(c))
+            continue;
         SCOPED_TRACE(c->Name());
         QWidget* w = skin->WidgetOf(*c);
         ASSERT_NE(w, nullptr);
@@ -69,8 +83,10 @@ TEST_F(WindowDesignTest, EveryWidgetShowsItsControl) {
         EXPECT_EQ(w->font().family(), ToQString(c->GetFont().name));
         EXPECT_EQ(w->font().bold(), c->GetFont().bold);
         EXPECT_EQ(w->font().italic(), c->GetFont().italic);
-        if (c->GetFont().pixelHeight > 0) EXPECT_EQ(w->font().pixelSize(), c->GetFont().pixelHeight);
-        else EXPECT_EQ(w->font().pointSize(), c->GetFont().size);
+        if (c->GetFont().pixelHeight > 0)
+            EXPECT_EQ(w->font().pixelSize(), c->GetFont().pixelHeight);
+        else
+            EXPECT_EQ(w->font().pointSize(), c->GetFont().size);
         EXPECT_EQ(WidgetText(w), ToQString(ShownText(*c)));
     }
     Screenshot("window-at-start.png");
@@ -124,11 +140,13 @@ TEST_F(WindowDesignTest, StackingAndTabOrderFollowTheDesign) {
     // Every focusable control of the Tab order comes later in the focus chain.
     QWidget* start = skin->WidgetOf(form->Button1);
     std::vector<QWidget*> chain;
-    for (QWidget* w = start; chain.empty() || w != start; w = w->nextInFocusChain()) chain.push_back(w);
+    for (QWidget* w = start; chain.empty() || w != start; w = w->nextInFocusChain())
+        chain.push_back(w);
     int last = -1;
     for (Control* c : form->TabOrder()) {
         QWidget* w = skin->WidgetOf(*c);
-        if (w->focusPolicy() == Qt::NoFocus) continue;
+        if (w->focusPolicy() == Qt::NoFocus)
+            continue;
         const auto at = static_cast<int>(std::find(chain.begin(), chain.end(), w) - chain.begin());
         EXPECT_GT(at, last) << c->Name();
         last = at;

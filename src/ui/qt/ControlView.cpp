@@ -7,7 +7,9 @@
 
 namespace ktq {
 
-QSize ControlView::ShownSize() const { return QSize(control_.Width(), control_.Height()); }
+QSize ControlView::ShownSize() const {
+    return QSize(control_.Width(), control_.Height());
+}
 
 void ControlView::Mirror() {
     QWidget* w = Widget();
@@ -16,11 +18,15 @@ void ControlView::Mirror() {
     ApplyLook(*w, control_, BackgroundRole(), FillsBackground());
     MirrorContent();
     const QRect bounds(QPoint(control_.Left(), control_.Top()), ShownSize());
-    if (w->geometry() != bounds) w->setGeometry(bounds);
-    if (w->isHidden() == control_.Visible()) w->setVisible(control_.Visible());
-    if (w->isEnabledTo(w->parentWidget()) != control_.Enabled()) w->setEnabled(control_.Enabled());
+    if (w->geometry() != bounds)
+        w->setGeometry(bounds);
+    if (w->isHidden() == control_.Visible())
+        w->setVisible(control_.Visible());
+    if (w->isEnabledTo(w->parentWidget()) != control_.Enabled())
+        w->setEnabled(control_.Enabled());
     const QString tip = ToQString(control_.EffectiveHint());
-    if (w->toolTip() != tip) w->setToolTip(tip);
+    if (w->toolTip() != tip)
+        w->setToolTip(tip);
 }
 
 }  // namespace ktq

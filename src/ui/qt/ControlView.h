@@ -14,7 +14,7 @@ namespace ktq {
 
 // What a view needs from the binding.
 class SkinContext {
-public:
+  public:
     virtual ~SkinContext() = default;
     // Runs a user's input on the model inside the general error report and
     // then brings every widget up to date.
@@ -22,7 +22,7 @@ public:
 };
 
 class ControlView {
-public:
+  public:
     ControlView(Control& control, SkinContext& skin) : control_(control), skin_(skin) {}
     virtual ~ControlView() = default;
     ControlView(const ControlView&) = delete;
@@ -33,7 +33,7 @@ public:
     // Brings the widget up to the control's state.
     void Mirror();
 
-protected:
+  protected:
     virtual void MirrorContent() = 0;
     virtual QPalette::ColorRole BackgroundRole() const { return QPalette::Base; }
     virtual bool FillsBackground() const { return false; }
@@ -41,7 +41,7 @@ protected:
     virtual QSize ShownSize() const;
     void Input(const std::function<void()>& action) { skin_.UserInput(action); }
 
-private:
+  private:
     Control& control_;
     SkinContext& skin_;
 };

@@ -7,7 +7,7 @@ namespace ktq {
 namespace {
 
 class EditView : public ControlView {
-public:
+  public:
     EditView(Edit& c, QWidget* parent, SkinContext& skin)
         : ControlView(c, skin), edit_(new QLineEdit(parent)), model_(c) {
         QObject::connect(edit_, &QLineEdit::textEdited, [this](const QString& t) {
@@ -17,13 +17,14 @@ public:
     }
     QWidget* Widget() const override { return edit_; }
 
-protected:
+  protected:
     void MirrorContent() override {
         // Compared first, so the caret stays where the user is typing.
-        if (FromQString(edit_->text()) != model_.GetText()) edit_->setText(ToQString(model_.GetText()));
+        if (FromQString(edit_->text()) != model_.GetText())
+            edit_->setText(ToQString(model_.GetText()));
     }
 
-private:
+  private:
     QLineEdit* edit_;
     Edit& model_;
 };

@@ -8,16 +8,16 @@
 namespace ktq {
 
 class EventHook : public QObject {
-public:
+  public:
     using Filter = std::function<bool(QEvent*)>;
     EventHook(QObject* watched, Filter filter) : QObject(watched), filter_(std::move(filter)) {
         watched->installEventFilter(this);
     }
 
-protected:
+  protected:
     bool eventFilter(QObject*, QEvent* event) override { return filter_(event); }
 
-private:
+  private:
     Filter filter_;
 };
 

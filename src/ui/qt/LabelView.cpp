@@ -7,7 +7,7 @@ namespace ktq {
 namespace {
 
 class LabelView : public ControlView {
-public:
+  public:
     LabelView(Label& c, QWidget* parent, SkinContext& skin)
         : ControlView(c, skin), label_(new QLabel(parent)), model_(c) {
         label_->setTextFormat(Qt::PlainText);
@@ -15,10 +15,11 @@ public:
     }
     QWidget* Widget() const override { return label_; }
 
-protected:
+  protected:
     void MirrorContent() override {
         const QString text = ToQString(model_.GetText());
-        if (label_->text() != text) label_->setText(text);
+        if (label_->text() != text)
+            label_->setText(text);
     }
     QPalette::ColorRole BackgroundRole() const override { return QPalette::Window; }
     // A label on the window's own colour lets what lies below show through.
@@ -26,10 +27,11 @@ protected:
     QSize ShownSize() const override {
         // Labels size themselves to their text, never below the designed size.
         QSize text = label_->fontMetrics().size(Qt::TextSingleLine, label_->text());
-        return QSize(std::max(model_.Width(), text.width()), std::max(model_.Height(), text.height()));
+        return QSize(std::max(model_.Width(), text.width()),
+                     std::max(model_.Height(), text.height()));
     }
 
-private:
+  private:
     QLabel* label_;
     Label& model_;
 };

@@ -18,14 +18,15 @@ QStringList ToQStrings(const LineList& items) {
 }
 
 class ComboBoxView : public ControlView {
-public:
+  public:
     ComboBoxView(ComboBox& c, QWidget* parent, SkinContext& skin)
         : ControlView(c, skin), box_(new QComboBox(parent)), model_(c) {
         box_->setEditable(true);
         box_->setInsertPolicy(QComboBox::NoInsert);
         // Completion would change the text behind the user's back.
         box_->setCompleter(nullptr);
-        if (DesignOf(c.Name()).arrowPointer) box_->lineEdit()->setCursor(Qt::ArrowCursor);
+        if (DesignOf(c.Name()).arrowPointer)
+            box_->lineEdit()->setCursor(Qt::ArrowCursor);
         QObject::connect(box_, &QComboBox::activated,
                          [this](int index) { Input([&] { model_.UserPick(index); }); });
         QObject::connect(box_->lineEdit(), &QLineEdit::textEdited, [this](const QString& t) {
@@ -35,7 +36,7 @@ public:
     }
     QWidget* Widget() const override { return box_; }
 
-protected:
+  protected:
     void MirrorContent() override {
         const QSignalBlocker block(box_->lineEdit());
         if (!shownItems_ || *shownItems_ != model_.Items()) {
@@ -49,27 +50,28 @@ protected:
             box_->setEditText(ToQString(model_.GetText()));
     }
 
-private:
+  private:
     QComboBox* box_;
     ComboBox& model_;
     std::optional<LineList> shownItems_;
 };
 
 class ListBoxView : public ControlView {
-public:
+  public:
     ListBoxView(ListBox& c, QWidget* parent, SkinContext& skin)
         : ControlView(c, skin), list_(new QListWidget(parent)), model_(c) {}
     QWidget* Widget() const override { return list_; }
 
-protected:
+  protected:
     void MirrorContent() override {
-        if (shownItems_ && *shownItems_ == model_.Items()) return;
+        if (shownItems_ && *shownItems_ == model_.Items())
+            return;
         list_->clear();
         list_->addItems(ToQStrings(model_.Items()));
         shownItems_ = model_.Items();
     }
 
-private:
+  private:
     QListWidget* list_;
     ListBox& model_;
     std::optional<LineList> shownItems_;

@@ -16,7 +16,7 @@ namespace ktq {
 namespace {
 
 class PanelView : public ControlView {
-public:
+  public:
     PanelView(Panel& c, QWidget* parent, SkinContext& skin)
         : ControlView(c, skin), frame_(new QFrame(parent)) {
         frame_->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -24,12 +24,12 @@ public:
     }
     QWidget* Widget() const override { return frame_; }
 
-protected:
+  protected:
     void MirrorContent() override {}
     QPalette::ColorRole BackgroundRole() const override { return QPalette::Window; }
     bool FillsBackground() const override { return true; }
 
-private:
+  private:
     QFrame* frame_;
 };
 
@@ -39,22 +39,25 @@ QPixmap ToPixmap(const Picture& p) {
 }
 
 class ImageView : public ControlView {
-public:
+  public:
     ImageView(Image& c, QWidget* parent, SkinContext& skin)
         : ControlView(c, skin), label_(new QLabel(parent)), model_(c) {
         label_->setScaledContents(true);
         new EventHook(label_, [this](QEvent* e) {
-            if (e->type() != QEvent::MouseButtonPress) return false;
-            if (static_cast<QMouseEvent*>(e)->button() != Qt::LeftButton) return false;
+            if (e->type() != QEvent::MouseButtonPress)
+                return false;
+            if (static_cast<QMouseEvent*>(e)->button() != Qt::LeftButton)
+                return false;
             Input([this] { model_.UserClick(); });
             return true;
         });
     }
     QWidget* Widget() const override { return label_; }
 
-protected:
+  protected:
     void MirrorContent() override {
-        if (shownFile_ == model_.PictureFile()) return;
+        if (shownFile_ == model_.PictureFile())
+            return;
         // Set first: a picture that cannot be decoded is reported once, not at every change.
         shownFile_ = model_.PictureFile();
         if (shownFile_.empty()) {
@@ -68,7 +71,7 @@ protected:
     }
     QPalette::ColorRole BackgroundRole() const override { return QPalette::Window; }
 
-private:
+  private:
     QLabel* label_;
     Image& model_;
     Text shownFile_;

@@ -7,16 +7,24 @@
 
 namespace ktq {
 
-QString ToQString(const Text& cp1252) { return QString::fromStdString(Cp1252ToUtf8(cp1252)); }
+QString ToQString(const Text& cp1252) {
+    return QString::fromStdString(Cp1252ToUtf8(cp1252));
+}
 
-Text FromQString(const QString& s) { return Utf8ToCp1252(s.toStdString()); }
+Text FromQString(const QString& s) {
+    return Utf8ToCp1252(s.toStdString());
+}
 
 QColor ToQColor(Color c, const QPalette& palette) {
     switch (c) {
-        case kClWindow: return palette.color(QPalette::Base);
-        case kClBtnFace: return palette.color(QPalette::Button);
-        case kClWindowText: return palette.color(QPalette::WindowText);
-        default: break;
+        case kClWindow:
+            return palette.color(QPalette::Base);
+        case kClBtnFace:
+            return palette.color(QPalette::Button);
+        case kClWindowText:
+            return palette.color(QPalette::WindowText);
+        default:
+            break;
     }
     return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
                   static_cast<int>((c >> 16) & 0xFF));
@@ -24,16 +32,18 @@ QColor ToQColor(Color c, const QPalette& palette) {
 
 QFont ToQFont(const Font& f) {
     QFont font(ToQString(f.name));
-    if (f.pixelHeight > 0) font.setPixelSize(f.pixelHeight);
-    else font.setPointSize(f.size);
+    if (f.pixelHeight > 0)
+        font.setPixelSize(f.pixelHeight);
+    else
+        font.setPointSize(f.size);
     font.setBold(f.bold);
     font.setItalic(f.italic);
     return font;
 }
 
 void InstallFontSubstitutes() {
-    QFont::insertSubstitutions("MS Sans Serif", {"Microsoft Sans Serif", "Liberation Sans",
-                                                 "Nimbus Sans", "DejaVu Sans"});
+    QFont::insertSubstitutions(
+        "MS Sans Serif", {"Microsoft Sans Serif", "Liberation Sans", "Nimbus Sans", "DejaVu Sans"});
     QFont::insertSubstitutions("Arial", {"Liberation Sans", "Nimbus Sans", "DejaVu Sans"});
     QFont::insertSubstitutions("Courier New",
                                {"Liberation Mono", "Nimbus Mono PS", "DejaVu Sans Mono"});
@@ -43,7 +53,8 @@ void ApplyLook(QWidget& widget, const Control& control, QPalette::ColorRole back
                bool fillBackground) {
     const QPalette system = QApplication::palette();
     QFont font = ToQFont(control.GetFont());
-    if (widget.font() != font) widget.setFont(font);
+    if (widget.font() != font)
+        widget.setFont(font);
 
     QPalette p = widget.palette();
     const QColor text = ToQColor(control.GetFont().color, system);
@@ -53,8 +64,10 @@ void ApplyLook(QWidget& widget, const Control& control, QPalette::ColorRole back
     }
     const QColor back = ToQColor(control.GetColor(), system);
     p.setColor(backgroundRole, back);
-    if (p != widget.palette()) widget.setPalette(p);
-    if (widget.autoFillBackground() != fillBackground) widget.setAutoFillBackground(fillBackground);
+    if (p != widget.palette())
+        widget.setPalette(p);
+    if (widget.autoFillBackground() != fillBackground)
+        widget.setAutoFillBackground(fillBackground);
 }
 
 }  // namespace ktq

@@ -15,7 +15,9 @@
 
 namespace ktq {
 namespace {
-QString ToQ(const Text& t) { return QString::fromStdString(Cp1252ToUtf8(t)); }
+QString ToQ(const Text& t) {
+    return QString::fromStdString(Cp1252ToUtf8(t));
+}
 }  // namespace
 
 QtPlatform::QtPlatform(std::unique_ptr<SettingsStore> settings)
@@ -30,7 +32,8 @@ DateTime QtPlatform::Now() {
 
 std::uint64_t QtPlatform::HighResolutionCounter() {
     auto ns = std::chrono::steady_clock::now().time_since_epoch();
-    return static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(ns).count());
+    return static_cast<std::uint64_t>(
+        std::chrono::duration_cast<std::chrono::nanoseconds>(ns).count());
 }
 
 void QtPlatform::ShowMessage(const Text& title, const Text& text) {
@@ -58,7 +61,8 @@ Text QtPlatform::CurrentFolder() {
 std::vector<Text> QtPlatform::CommandLineParameters() {
     std::vector<Text> params;
     const QStringList args = QCoreApplication::arguments();
-    for (qsizetype i = 1; i < args.size(); ++i) params.push_back(Utf8ToCp1252(args[i].toStdString()));
+    for (qsizetype i = 1; i < args.size(); ++i)
+        params.push_back(Utf8ToCp1252(args[i].toStdString()));
     return params;
 }
 

@@ -8,7 +8,7 @@
 namespace ktq {
 
 class QtPlatform : public Platform {
-public:
+  public:
     // Without a store of its own it uses the user's settings (QtSettingsStore).
     explicit QtPlatform(std::unique_ptr<SettingsStore> settings = nullptr);
 
@@ -21,7 +21,7 @@ public:
     Text CurrentFolder() override;
     std::vector<Text> CommandLineParameters() override;
 
-private:
+  private:
     std::unique_ptr<SettingsStore> settings_;
 };
 

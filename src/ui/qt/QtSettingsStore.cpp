@@ -8,7 +8,9 @@
 namespace ktq {
 namespace {
 
-QString ToQ(const std::string& cp1252) { return QString::fromStdString(Cp1252ToUtf8(cp1252)); }
+QString ToQ(const std::string& cp1252) {
+    return QString::fromStdString(Cp1252ToUtf8(cp1252));
+}
 
 std::unique_ptr<QSettings> UserSettings() {
 #ifdef Q_OS_WIN
@@ -32,7 +34,8 @@ std::optional<std::string> QtSettingsStore::ReadText(const std::string& section,
                                                      const std::string& name) {
     QVariant v = settings_->value(ToQ(section) + "/" + ToQ(name));
     // A number in the registry, or a list in an INI file, is not a text value.
-    if (!v.isValid() || v.typeId() != QMetaType::QString) return std::nullopt;
+    if (!v.isValid() || v.typeId() != QMetaType::QString)
+        return std::nullopt;
     return Utf8ToCp1252(v.toString().toStdString());
 }
 

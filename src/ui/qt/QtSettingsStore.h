@@ -10,7 +10,7 @@ class QSettings;
 namespace ktq {
 
 class QtSettingsStore : public SettingsStore {
-public:
+  public:
     // The user's own store.
     QtSettingsStore();
     // Any QSettings, for example an INI file in a test's folder.
@@ -23,7 +23,7 @@ public:
     void WriteText(const std::string& section, const std::string& name,
                    const std::string& value) override;
 
-private:
+  private:
     std::unique_ptr<QSettings> settings_;
 };
 

@@ -11,34 +11,36 @@ namespace ktq {
 namespace {
 
 class TrackBarView : public ControlView {
-public:
+  public:
     TrackBarView(TrackBar& c, QWidget* parent, SkinContext& skin)
         : ControlView(c, skin), slider_(new QSlider(Qt::Horizontal, parent)), model_(c) {
         slider_->setTickPosition(QSlider::TicksBelow);
         slider_->setTickInterval(1);
         slider_->setPageStep(1);
-        if (DesignOf(c.Name()).arrowPointer) slider_->setCursor(Qt::ArrowCursor);
+        if (DesignOf(c.Name()).arrowPointer)
+            slider_->setCursor(Qt::ArrowCursor);
         // Signals are blocked while mirroring, so every change here is the user's.
         QObject::connect(slider_, &QSlider::valueChanged,
                          [this](int v) { Input([&] { model_.UserSetPosition(v); }); });
     }
     QWidget* Widget() const override { return slider_; }
 
-protected:
+  protected:
     void MirrorContent() override {
         if (slider_->minimum() != model_.Min() || slider_->maximum() != model_.Max())
             slider_->setRange(model_.Min(), model_.Max());
-        if (slider_->value() != model_.Position()) slider_->setValue(model_.Position());
+        if (slider_->value() != model_.Position())
+            slider_->setValue(model_.Position());
     }
     QPalette::ColorRole BackgroundRole() const override { return QPalette::Window; }
 
-private:
+  private:
     QSlider* slider_;
     TrackBar& model_;
 };
 
 class UpDownView : public ControlView {
-public:
+  public:
     UpDownView(UpDown& c, QWidget* parent, SkinContext& skin)
         : ControlView(c, skin), frame_(new QWidget(parent)), model_(c) {
         auto* layout = new QHBoxLayout(frame_);
@@ -53,11 +55,11 @@ public:
     QWidget* Widget() const override { return frame_; }
     QToolButton* Button(UpDownArrow a) const { return a == UpDownArrow::Next ? next_ : previous_; }
 
-protected:
+  protected:
     void MirrorContent() override {}
     QPalette::ColorRole BackgroundRole() const override { return QPalette::Button; }
 
-private:
+  private:
     QToolButton* Arrow(Qt::ArrowType type, UpDownArrow arrow) {
         auto* b = new QToolButton(frame_);
         b->setArrowType(type);

@@ -17,7 +17,7 @@ namespace ktq {
 class FormWindow;
 
 class Skin : public SkinContext {
-public:
+  public:
     // The outer size of the model's window includes this nominal frame.
     static constexpr int kFrameWidth = 16;
     static constexpr int kFrameHeight = 38;
@@ -33,7 +33,7 @@ public:
     void Flush();
     void UserInput(const std::function<void()>& action) override;
 
-private:
+  private:
     friend class FormWindow;
     void Build();
     void Changed(Control& control);

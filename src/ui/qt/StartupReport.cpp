@@ -14,10 +14,12 @@
 namespace ktq {
 
 void ReportStartupWhenAsked(QWidget& window) {
-    if (std::getenv("KTQ_REPORT_STARTUP") == nullptr) return;
+    if (std::getenv("KTQ_REPORT_STARTUP") == nullptr)
+        return;
     auto* done = new bool(false);
     new EventHook(&window, [done](QEvent* e) {
-        if (e->type() != QEvent::Paint || *done) return false;
+        if (e->type() != QEvent::Paint || *done)
+            return false;
         *done = true;
         // After the paint itself has run.
         QTimer::singleShot(0, [done] {

@@ -17,8 +17,10 @@ namespace ktq {
 namespace {
 
 MouseButton ModelButton(Qt::MouseButton b) {
-    if (b == Qt::RightButton) return MouseButton::Right;
-    if (b == Qt::MiddleButton) return MouseButton::Middle;
+    if (b == Qt::RightButton)
+        return MouseButton::Right;
+    if (b == Qt::MiddleButton)
+        return MouseButton::Middle;
     return MouseButton::Left;
 }
 
@@ -33,7 +35,8 @@ int WidgetPosition(const LineList& lines, int index, int documentLength) {
     int pos = 0;
     for (const Text& line : lines) {
         const int len = static_cast<int>(line.size());
-        if (index <= len) return std::min(pos + index, documentLength);
+        if (index <= len)
+            return std::min(pos + index, documentLength);
         index = std::max(0, index - len - 2);
         pos += len + 1;
     }
@@ -42,7 +45,7 @@ int WidgetPosition(const LineList& lines, int index, int documentLength) {
 
 template <class Box>
 class TextBoxView : public ControlView {
-public:
+  public:
     TextBoxView(Memo& c, QWidget* parent, SkinContext& skin)
         : ControlView(c, skin), box_(new Box(parent)), model_(c) {
         const WidgetDesign d = DesignOf(c.Name());
@@ -51,20 +54,25 @@ public:
         box_->setHorizontalScrollBarPolicy(d.horizontalScrollBar ? Qt::ScrollBarAlwaysOn
                                                                  : Qt::ScrollBarAlwaysOff);
         box_->setLineWrapMode(d.wrapLines ? Box::WidgetWidth : Box::NoWrap);
-        if (!d.frame) box_->setFrameShape(QFrame::NoFrame);
-        if (d.arrowPointer) box_->viewport()->setCursor(Qt::ArrowCursor);
+        if (!d.frame)
+            box_->setFrameShape(QFrame::NoFrame);
+        if (d.arrowPointer)
+            box_->viewport()->setCursor(Qt::ArrowCursor);
         box_->viewport()->setMouseTracking(true);
-        if (model_.ReadOnly()) box_->setReadOnly(true);
+        if (model_.ReadOnly())
+            box_->setReadOnly(true);
         // Boxes that answer to a click are pressed like buttons, not selected in.
-        if (model_.ReadOnly() && d.arrowPointer) box_->setTextInteractionFlags(Qt::NoTextInteraction);
-        if (model_.ReadOnly()) box_->setContextMenuPolicy(Qt::NoContextMenu);
+        if (model_.ReadOnly() && d.arrowPointer)
+            box_->setTextInteractionFlags(Qt::NoTextInteraction);
+        if (model_.ReadOnly())
+            box_->setContextMenuPolicy(Qt::NoContextMenu);
 
         QObject::connect(box_, &Box::textChanged, [this] { Typed(); });
         new EventHook(box_->viewport(), [this](QEvent* e) { return ViewportEvent(e); });
     }
     QWidget* Widget() const override { return box_; }
 
-protected:
+  protected:
     void MirrorContent() override {
         bool reset = false;
         if (!shown_ || *shown_ != model_.Lines()) {
@@ -72,7 +80,8 @@ protected:
             shown_ = model_.Lines();
             reset = true;
         }
-        if (model_.ReadOnly() != box_->isReadOnly()) box_->setReadOnly(model_.ReadOnly());
+        if (model_.ReadOnly() != box_->isReadOnly())
+            box_->setReadOnly(model_.ReadOnly());
         if (reset || model_.SelStart() != selStart_ || model_.SelLength() != selLength_) {
             selStart_ = model_.SelStart();
             selLength_ = model_.SelLength();
@@ -89,10 +98,11 @@ protected:
         }
     }
 
-private:
+  private:
     // The scroll bar counts display rows; with wrapping a line may take several.
     int FirstRowOf(int line) const {
-        if (box_->lineWrapMode() == Box::NoWrap) return line;
+        if (box_->lineWrapMode() == Box::NoWrap)
+            return line;
         int rows = 0;
         QTextBlock block = box_->document()->begin();
         for (int i = 0; i < line && block.isValid(); ++i, block = block.next()) {
@@ -113,16 +123,19 @@ private:
         const QTextCursor at = box_->cursorForPosition(pos);
         const QTextBlock last = box_->document()->lastBlock();
         const QRect lastRect = box_->cursorRect(QTextCursor(last));
-        if (pos.y() > lastRect.bottom()) return last.blockNumber() + 1;
+        if (pos.y() > lastRect.bottom())
+            return last.blockNumber() + 1;
         return at.blockNumber();
     }
 
     bool ViewportEvent(QEvent* e) {
         if (e->type() == QEvent::MouseMove) {
-            if (model_.OnMouseMove) Input([this] { model_.UserMouseMove(); });
+            if (model_.OnMouseMove)
+                Input([this] { model_.UserMouseMove(); });
             return false;
         }
-        if (e->type() != QEvent::MouseButtonPress) return false;
+        if (e->type() != QEvent::MouseButtonPress)
+            return false;
         auto* press = static_cast<QMouseEvent*>(e);
         const MouseButton button = ModelButton(press->button());
         if (model_.OnClick && button == MouseButton::Left) {
@@ -131,7 +144,8 @@ private:
             Input([&] { model_.UserClickLine(line); });
             return true;
         }
-        if (model_.OnMouseDown) Input([&] { model_.UserMouseDown(button); });
+        if (model_.OnMouseDown)
+            Input([&] { model_.UserMouseDown(button); });
         return model_.OnClick != nullptr;
     }
 
