@@ -90,10 +90,13 @@ void TForm1::Timer1Timer() {
         MarkCorrect(*chosen, s.CorrectColor);
     } else {
         threshold = TrackBar1.Position() + 2;
-        if (chosen != nullptr)
+        // Only a chosen box shows the answer: with nothing chosen the
+        // question on screen must not give its answer away.
+        if (chosen != nullptr) {
             MarkWrong(*chosen, s.SpareColor2);
-        if (RichEdit* correct = AnswerBox(BoxNumberOfLetter(s.CorrectLetter)))
-            MarkCorrect(*correct, s.CorrectColor);
+            if (RichEdit* correct = AnswerBox(BoxNumberOfLetter(s.CorrectLetter)))
+                MarkCorrect(*correct, s.CorrectColor);
+        }
     }
 
     if (s.AnswerPending && s.TicksSinceAnswer >= threshold) {

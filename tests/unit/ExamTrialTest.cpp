@@ -37,6 +37,19 @@ TEST_F(TrialTest, APressDuringFeedbackIsNotScoredAgain) {
     EXPECT_EQ(FontOf(3).color, kBlue);
 }
 
+// Guards against the timer painting the correct answer of a question that
+// nobody has answered yet.
+TEST_F(TrialTest, TicksWithoutAnAnswerGiveNothingAway) {
+    UseBank(Bank(10));
+    Show("T1A03");
+    Ticks(5);
+    for (int box = 1; box <= 4; ++box) {
+        EXPECT_EQ(FontOf(box).color, kBlue) << box;
+        EXPECT_FALSE(FontOf(box).bold) << box;
+    }
+    EXPECT_EQ(form().state.QuestionCode, "T1A03");
+}
+
 TEST_F(TrialTest, APressWithNoQuestionOnScreenIsNotScored) {
     UseBank(Bank(10));
     Press(2);
