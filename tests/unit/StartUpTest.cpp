@@ -202,3 +202,31 @@ TEST(WindowBehaviour, ShowDetailsLinePutsTheCaretAtTheStartAndFocusesTheDetails)
 
 }  // namespace
 }  // namespace ktq
+
+namespace ktq {
+namespace {
+
+// Learning mode restored from the settings runs the screen rules at activation.
+TEST(Activation, SeeDetailsOnATallScreenEndsWithTheLastRowsHeight) {
+    struct Case {
+        int screen;
+        int maxHeight;
+        int height;
+    };
+    for (Case c : {Case{1200, 950, 750}, Case{850, 800, 600}, Case{700, 600, 590}}) {
+        testsupport::WorkingFolder folder;
+        MemorySettingsStore store;
+        store.WriteText("Tarnell", "KTQExamsSeeDetails", "1");
+        testsupport::Program program(store, {}, c.screen);
+        program.Start();
+        TForm1& f = program.Form();
+        EXPECT_EQ(f.state.MaxHeight, c.maxHeight) << c.screen;
+        EXPECT_EQ(f.Height(), c.height) << c.screen;
+        EXPECT_TRUE(f.Memo3.Visible());
+        program.Close();
+        EXPECT_EQ(store.ReadText("Tarnell", "KTQExamsMaxHeight"), std::to_string(c.maxHeight));
+    }
+}
+
+}  // namespace
+}  // namespace ktq
