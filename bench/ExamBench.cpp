@@ -2,14 +2,13 @@
 // headless driver.
 #include <benchmark/benchmark.h>
 
-#include "WorkingFolder.h"
-
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 
 #include "ScriptDriver.h"
+#include "WorkingFolder.h"
 #include "exam/QuestionChoice.h"
 
 namespace ktq {

@@ -2,13 +2,12 @@
 // pool (~190 KB) and twenty times that, which should take twenty times as long.
 #include <benchmark/benchmark.h>
 
-#include "WorkingFolder.h"
-
 #include <filesystem>
 #include <memory>
 #include <sstream>
 #include <string>
 
+#include "WorkingFolder.h"
 #include "platform/HeadlessPlatform.h"
 #include "platform/TextFile.h"
 #include "pool/BankBuilder.h"

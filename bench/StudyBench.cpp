@@ -2,13 +2,12 @@
 // "Create SWOT file" does, and one rules lookup in a large rules text.
 #include <benchmark/benchmark.h>
 
-#include "WorkingFolder.h"
-
 #include <filesystem>
 #include <memory>
 #include <sstream>
 #include <string>
 
+#include "WorkingFolder.h"
 #include "platform/HeadlessPlatform.h"
 #include "study/RuleText.h"
 #include "ui/TForm1.h"

@@ -15,7 +15,8 @@ namespace {
 // separator.
 std::pair<std::string, std::string> SplitWord(const std::string& s) {
     std::size_t sp = s.find(' ');
-    if (sp == std::string::npos) return {s, ""};
+    if (sp == std::string::npos)
+        return {s, ""};
     return {s.substr(0, sp), s.substr(sp + 1)};
 }
 
@@ -47,23 +48,29 @@ std::string PropertyValue(const PropertyList& props, const std::string& name, bo
 ScriptDriver::ScriptDriver(TForm1& form, HeadlessPlatform& platform, std::ostream& out)
     : form_(form), platform_(platform), out_(out) {}
 
-void ScriptDriver::Emit(const Text& text) { out_ << Cp1252ToUtf8(text) << "\n"; }
+void ScriptDriver::Emit(const Text& text) {
+    out_ << Cp1252ToUtf8(text) << "\n";
+}
 
 Control& ScriptDriver::NeedControl(const std::string& name) {
     Control* c = form_.FindControl(name);
-    if (c == nullptr) throw ScriptError("no control named \"" + name + "\"");
+    if (c == nullptr)
+        throw ScriptError("no control named \"" + name + "\"");
     return *c;
 }
 
 void ScriptDriver::UserAction(const std::string& verb, const std::string& name, bool accepted) {
-    if (!accepted) out_ << "NOTE " << verb << " " << name << ": the control is hidden or disabled\n";
+    if (!accepted)
+        out_ << "NOTE " << verb << " " << name << ": the control is hidden or disabled\n";
 }
 
 bool ScriptDriver::Run(const std::string& rawLine) {
     std::string line = rawLine;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
     std::size_t first = line.find_first_not_of(" \t");
-    if (first == std::string::npos || line[first] == '#') return true;
+    if (first == std::string::npos || line[first] == '#')
+        return true;
     line = line.substr(first);
     auto [verb, rest] = SplitWord(line);
     const Text text = Utf8ToCp1252(rest);
@@ -74,24 +81,31 @@ bool ScriptDriver::Run(const std::string& rawLine) {
         Control& c = NeedControl(rest);
         form_.RunGuarded([&] {
             bool ok = false;
-            if (auto* b = dynamic_cast<Button*>(&c)) ok = b->UserClick();
-            else if (auto* k = dynamic_cast<CheckBox*>(&c)) ok = k->UserClick();
-            else if (auto* i = dynamic_cast<Image*>(&c)) ok = i->UserClick();
-            else if (auto* m = dynamic_cast<Memo*>(&c)) ok = m->UserMouseDown(MouseButton::Left);
-            else throw ScriptError("\"" + rest + "\" cannot be clicked");
+            if (auto* b = dynamic_cast<Button*>(&c))
+                ok = b->UserClick();
+            else if (auto* k = dynamic_cast<CheckBox*>(&c))
+                ok = k->UserClick();
+            else if (auto* i = dynamic_cast<Image*>(&c))
+                ok = i->UserClick();
+            else if (auto* m = dynamic_cast<Memo*>(&c))
+                ok = m->UserMouseDown(MouseButton::Left);
+            else
+                throw ScriptError("\"" + rest + "\" cannot be clicked");
             UserAction(verb, rest, ok);
         });
     } else if (verb == "press") {
         auto [name, button] = SplitWord(rest);
         auto* m = dynamic_cast<Memo*>(&NeedControl(name));
-        if (m == nullptr) throw ScriptError("\"" + name + "\" cannot be pressed");
+        if (m == nullptr)
+            throw ScriptError("\"" + name + "\" cannot be pressed");
         if (!button.empty() && button != "left" && button != "right")
             throw ScriptError("press takes left or right, not \"" + button + "\"");
         MouseButton b = button == "right" ? MouseButton::Right : MouseButton::Left;
         form_.RunGuarded([&] { UserAction(verb, name, m->UserMouseDown(b)); });
     } else if (verb == "hover") {
         auto* m = dynamic_cast<Memo*>(&NeedControl(rest));
-        if (m == nullptr) throw ScriptError("\"" + rest + "\" has no pointer handling");
+        if (m == nullptr)
+            throw ScriptError("\"" + rest + "\" has no pointer handling");
         form_.RunGuarded([&] { UserAction(verb, rest, m->UserMouseMove()); });
     } else if (verb == "type") {
         auto [name, typed] = SplitWord(rest);
@@ -99,23 +113,30 @@ bool ScriptDriver::Run(const std::string& rawLine) {
         Text value = Utf8ToCp1252(typed);
         form_.RunGuarded([&] {
             bool ok = false;
-            if (auto* e = dynamic_cast<Edit*>(&c)) ok = e->UserType(value);
-            else if (auto* cb = dynamic_cast<ComboBox*>(&c)) ok = cb->UserType(value);
-            else if (auto* m = dynamic_cast<Memo*>(&c)) ok = m->UserType(value);
-            else throw ScriptError("\"" + name + "\" takes no typing");
+            if (auto* e = dynamic_cast<Edit*>(&c))
+                ok = e->UserType(value);
+            else if (auto* cb = dynamic_cast<ComboBox*>(&c))
+                ok = cb->UserType(value);
+            else if (auto* m = dynamic_cast<Memo*>(&c))
+                ok = m->UserType(value);
+            else
+                throw ScriptError("\"" + name + "\" takes no typing");
             UserAction(verb, name, ok);
         });
     } else if (verb == "step") {
-        if (rest != "next" && rest != "prev") throw ScriptError("step takes next or prev");
+        if (rest != "next" && rest != "prev")
+            throw ScriptError("step takes next or prev");
         UpDownArrow a = rest == "next" ? UpDownArrow::Next : UpDownArrow::Previous;
         form_.RunGuarded([&] { UserAction(verb, "UpDown1", form_.UpDown1.UserClick(a)); });
     } else if (verb == "line") {
         int n = ParseCount(rest, "the line number");
-        if (n < 1) throw ScriptError("lines are counted from 1");
+        if (n < 1)
+            throw ScriptError("lines are counted from 1");
         form_.RunGuarded([&] { UserAction(verb, "Memo2", form_.Memo2.UserClickLine(n - 1)); });
     } else if (verb == "track") {
         int n = ParseCount(rest, "the track bar position");
-        form_.RunGuarded([&] { UserAction(verb, "TrackBar1", form_.TrackBar1.UserSetPosition(n)); });
+        form_.RunGuarded(
+            [&] { UserAction(verb, "TrackBar1", form_.TrackBar1.UserSetPosition(n)); });
     } else if (verb == "tick") {
         Tick(rest);
     } else if (verb == "wait") {
@@ -129,7 +150,8 @@ bool ScriptDriver::Run(const std::string& rawLine) {
     } else if (verb == "state") {
         State(rest);
     } else if (verb == "close") {
-        if (!rest.empty()) throw ScriptError("close takes nothing after it");
+        if (!rest.empty())
+            throw ScriptError("close takes nothing after it");
         form_.RunGuarded([&] { form_.FormClose(); });
         return false;
     } else {
@@ -142,7 +164,8 @@ bool ScriptDriver::Run(const std::string& rawLine) {
 void ScriptDriver::Tick(const std::string& args) {
     auto [name, countText] = SplitWord(args);
     auto* t = dynamic_cast<Timer*>(&NeedControl(name));
-    if (t == nullptr) throw ScriptError("\"" + name + "\" is not a timer");
+    if (t == nullptr)
+        throw ScriptError("\"" + name + "\" is not a timer");
     int count = countText.empty() ? 1 : ParseCount(countText, "the tick count");
     for (int i = 0; i < count; ++i) {
         platform_.Advance(t->Interval());
@@ -184,7 +207,8 @@ void ScriptDriver::Print(const std::string& what) {
     }
     bool found = false;
     std::string value = PropertyValue(props, property, found);
-    if (!found) throw ScriptError(name + " has no property \"" + property + "\"");
+    if (!found)
+        throw ScriptError(name + " has no property \"" + property + "\"");
     Emit(value);
 }
 
@@ -227,15 +251,20 @@ bool ParseOptions(int argc, const char* const* argv, Options& o, std::ostream& e
         };
         std::string screen;
         if (a == "--script") {
-            if (!value(o.script)) return false;
+            if (!value(o.script))
+                return false;
         } else if (a == "--settings") {
-            if (!value(o.settingsFile)) return false;
+            if (!value(o.settingsFile))
+                return false;
         } else if (a == "--now") {
-            if (!value(o.now)) return false;
+            if (!value(o.now))
+                return false;
         } else if (a == "--counter") {
-            if (!value(o.counter)) return false;
+            if (!value(o.counter))
+                return false;
         } else if (a == "--screen-height") {
-            if (!value(screen)) return false;
+            if (!value(screen))
+                return false;
             try {
                 o.screenHeight = std::stoi(screen);
             } catch (const std::exception&) {
@@ -255,10 +284,13 @@ bool ParseOptions(int argc, const char* const* argv, Options& o, std::ostream& e
 int RunHeadlessProgram(int argc, const char* const* argv, std::istream& in, std::ostream& out,
                        std::ostream& err) {
     Options o;
-    if (!ParseOptions(argc, argv, o, err)) return 2;
+    if (!ParseOptions(argc, argv, o, err))
+        return 2;
     std::unique_ptr<SettingsStore> store;
-    if (o.settingsFile.empty()) store = std::make_unique<MemorySettingsStore>();
-    else store = std::make_unique<IniFileSettingsStore>(o.settingsFile);
+    if (o.settingsFile.empty())
+        store = std::make_unique<MemorySettingsStore>();
+    else
+        store = std::make_unique<IniFileSettingsStore>(o.settingsFile);
     HeadlessPlatform platform(out, std::move(store));
     platform.SetScreenHeight(o.screenHeight);
     platform.SetParameters(o.parameters);
@@ -306,7 +338,8 @@ int RunHeadlessProgram(int argc, const char* const* argv, std::istream& in, std:
             return 2;
         }
     }
-    if (open) form.RunGuarded([&] { form.FormClose(); });
+    if (open)
+        form.RunGuarded([&] { form.FormClose(); });
     out.flush();
     return 0;
 }

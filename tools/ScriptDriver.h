@@ -11,18 +11,18 @@
 namespace ktq {
 
 class ScriptError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 class ScriptDriver {
-public:
+  public:
     ScriptDriver(TForm1& form, HeadlessPlatform& platform, std::ostream& out);
     // Runs one action (UTF-8). False once the window has closed. Throws
     // ScriptError for a malformed action.
     bool Run(const std::string& line);
 
-private:
+  private:
     Control& NeedControl(const std::string& name);
     void Print(const std::string& what);
     void State(const std::string& name);

@@ -4,7 +4,8 @@ namespace ktq {
 
 bool PassesPoolFileFilter(const Text& name, bool testsMode) {
     std::size_t dot = name.rfind('.');
-    if (dot == Text::npos || name.substr(dot) != ".txt") return false;
+    if (dot == Text::npos || name.substr(dot) != ".txt")
+        return false;
     Text lower = LowerAscii(name);
     if (!Contains(lower, "tech") && !Contains(lower, "general") && !Contains(lower, "extra"))
         return false;
@@ -13,7 +14,8 @@ bool PassesPoolFileFilter(const Text& name, bool testsMode) {
 
 bool FolderHoldsPreparedBanks(const LineList& names) {
     for (const Text& n : names) {
-        if (Contains(LowerAscii(n), "-tests.txt")) return true;
+        if (Contains(LowerAscii(n), "-tests.txt"))
+            return true;
     }
     return false;
 }

@@ -45,6 +45,8 @@ void TForm1::Timer2Timer() {
     }
 }
 
-void TForm1::CheckBox3Click() { state.ShowNotice = !CheckBox3.Checked(); }
+void TForm1::CheckBox3Click() {
+    state.ShowNotice = !CheckBox3.Checked();
+}
 
 }  // namespace ktq

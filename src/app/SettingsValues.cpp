@@ -7,22 +7,29 @@ namespace ktq {
 std::optional<int> ParseDecimalInteger(const std::string& text) {
     std::size_t i = 0;
     bool negative = false;
-    if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
-    if (i == text.size()) return std::nullopt;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+'))
+        negative = text[i++] == '-';
+    if (i == text.size())
+        return std::nullopt;
     long long value = 0;
     for (; i < text.size(); ++i) {
-        if (text[i] < '0' || text[i] > '9') return std::nullopt;
+        if (text[i] < '0' || text[i] > '9')
+            return std::nullopt;
         value = value * 10 + (text[i] - '0');
-        if (value > static_cast<long long>(INT_MAX) + 1) return std::nullopt;
+        if (value > static_cast<long long>(INT_MAX) + 1)
+            return std::nullopt;
     }
-    if (negative) value = -value;
-    if (value < INT_MIN || value > INT_MAX) return std::nullopt;
+    if (negative)
+        value = -value;
+    if (value < INT_MIN || value > INT_MAX)
+        return std::nullopt;
     return static_cast<int>(value);
 }
 
 int ReadIntegerSetting(SettingsStore& store, const char* name, int fallback) {
     auto text = store.ReadText(kSettingsSection, name);
-    if (!text) return fallback;
+    if (!text)
+        return fallback;
     return ParseDecimalInteger(*text).value_or(fallback);
 }
 

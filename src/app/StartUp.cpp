@@ -9,7 +9,8 @@
 namespace ktq {
 namespace {
 
-constexpr const char* kRetiredPool = "FINAL Revised 2015-2019 General Class Question Pool 2-11-2015.txt";
+constexpr const char* kRetiredPool =
+    "FINAL Revised 2015-2019 General Class Question Pool 2-11-2015.txt";
 constexpr const char* kRulesFile = "rule97.txt";
 constexpr const char* kMakerCredit = " KTQTests developers 2026";
 constexpr const char* kMissingFilesText =
@@ -39,7 +40,8 @@ void TForm1::FormCreate() {
         // Prepared banks carry their own notes: set the loose study files aside.
         for (const Text& entry : ListBox1.Items()) {
             for (const char* word : {"learn.txt", "study.txt", "qstns.txt"}) {
-                if (NeedsSettingAside(LowerAscii(entry), word)) RenameFile(entry, entry + ".Bak");
+                if (NeedsSettingAside(LowerAscii(entry), word))
+                    RenameFile(entry, entry + ".Bak");
             }
         }
     }
@@ -59,7 +61,8 @@ void TForm1::FormActivate() {
     s.RuleLines.clear();
     if (PresentAndNotEmpty(kRulesFile)) {
         s.RuleLines = ReadLines(kRulesFile);
-        if (DiagOn()) Label26.SetText("R97");
+        if (DiagOn())
+            Label26.SetText("R97");
     }
     s.StudyNotes.clear();
 
@@ -73,10 +76,13 @@ void TForm1::FormActivate() {
         SetHeight(410);
         Memo3.Hide();
     }
-    if (Height() < s.MaxHeight) SetMaxHeightConstraint(s.MaxHeight);
+    if (Height() < s.MaxHeight)
+        SetMaxHeightConstraint(s.MaxHeight);
     if (CheckBox1.Checked()) {
         const int screen = Sys().ScreenHeight();
-        struct Row { int above, height; };
+        struct Row {
+            int above, height;
+        };
         for (Row row : {Row{800, 800}, Row{900, 900}, Row{1000, 950}}) {
             if (screen > row.above) {
                 SetHeight(row.height);
@@ -87,10 +93,13 @@ void TForm1::FormActivate() {
 
     s.StartCount = std::min(s.StartCount + 1, 5);
     Label37.SetText(std::to_string(s.StartCount));
-    if (s.StartCount >= 5) Label37.Hide();
-    if (s.StoredVersion != s.ProgramVersion) s.StartCount = 1;
+    if (s.StartCount >= 5)
+        Label37.Hide();
+    if (s.StoredVersion != s.ProgramVersion)
+        s.StartCount = 1;
 
-    if (PresentAndNotEmpty(kRulesFile)) Button7.SetVisible(!CheckBox1.Checked());
+    if (PresentAndNotEmpty(kRulesFile))
+        Button7.SetVisible(!CheckBox1.Checked());
 
     Memo1.SetWidth(Width() - 130);
     for (RichEdit* box : {&RichEdit1, &RichEdit2, &RichEdit3, &RichEdit4, &RichEdit5}) {
@@ -129,9 +138,11 @@ void TForm1::FormActivate() {
     ListFolderFiles(".", ListBox1.MutableItems());
     s.TestsMode = FolderHoldsPreparedBanks(ListBox1.Items());
     for (const Text& entry : ListBox1.Items()) {
-        if (PassesPoolFileFilter(entry, s.TestsMode)) ComboBox1.AddItem(entry);
+        if (PassesPoolFileFilter(entry, s.TestsMode))
+            ComboBox1.AddItem(entry);
     }
-    if (ComboBox1.Items().empty()) Sys().ShowMessage("Missing files error", kMissingFilesText);
+    if (ComboBox1.Items().empty())
+        Sys().ShowMessage("Missing files error", kMissingFilesText);
 
     s.ExamSize = 0;
     s.PoolFileName.clear();
@@ -140,7 +151,8 @@ void TForm1::FormActivate() {
     Label7.SetText("0");
 
     s.PoolLines.clear();
-    if (PresentAndNotEmpty("qfile.txt")) s.PoolLines = ReadLines("qfile.txt");
+    if (PresentAndNotEmpty("qfile.txt"))
+        s.PoolLines = ReadLines("qfile.txt");
     s.QuestionBank.clear();
     Memo1.Show();
 

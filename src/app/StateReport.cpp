@@ -15,7 +15,8 @@ Describer IntOf(int RunState::*field) {
     return [field](const RunState& s, LineList& out) { out.push_back(std::to_string(s.*field)); };
 }
 Describer FlagOf(bool RunState::*field) {
-    return [field](const RunState& s, LineList& out) { out.push_back(s.*field ? "true" : "false"); };
+    return
+        [field](const RunState& s, LineList& out) { out.push_back(s.*field ? "true" : "false"); };
 }
 Describer ListOf(LineList RunState::*field) {
     return [field](const RunState& s, LineList& out) {
@@ -53,7 +54,8 @@ const std::map<std::string, Describer>& Table() {
         {"FigureFile", TextOf(&RunState::FigureFile)},
         {"AskedCodes", TextOf(&RunState::AskedCodes)},
         {"TrialRunning", FlagOf(&RunState::TrialRunning)},
-        {"StartTime", [](const RunState& s, LineList& out) { out.push_back(FormatDateTime(s.StartTime)); }},
+        {"StartTime",
+         [](const RunState& s, LineList& out) { out.push_back(FormatDateTime(s.StartTime)); }},
         {"DoneCount", IntOf(&RunState::DoneCount)},
         {"CorrectCount", IntOf(&RunState::CorrectCount)},
         {"SelectedAnswer", IntOf(&RunState::SelectedAnswer)},
@@ -71,7 +73,8 @@ const std::map<std::string, Describer>& Table() {
 
 bool DescribeStateVariable(const RunState& state, const std::string& name, LineList& out) {
     auto it = Table().find(name);
-    if (it == Table().end()) return false;
+    if (it == Table().end())
+        return false;
     it->second(state, out);
     return true;
 }

@@ -8,7 +8,8 @@ namespace ktq {
 
 void TForm1::FormResize() {
     Memo3.SetHeight(std::max(0, Height() - Memo3.Top() - 30));
-    if (Height() > state.MaxHeight) state.MaxHeight = Height();
+    if (Height() > state.MaxHeight)
+        state.MaxHeight = Height();
 }
 
 void TForm1::ShowDetailsLine(int line, int column) {
@@ -25,6 +26,8 @@ void TForm1::AnswerBoxMouseMove(int number) {
     for (int n = 1; n <= 4; ++n) AnswerBox(n)->SetColor(n == number ? state.HoverColor : kClWindow);
 }
 
-void TForm1::RichEdit1MouseMove() { AnswerBoxMouseMove(0); }
+void TForm1::RichEdit1MouseMove() {
+    AnswerBoxMouseMove(0);
+}
 
 }  // namespace ktq

@@ -31,14 +31,16 @@ void CivilFromDays(std::int64_t z, int& y, unsigned& m, unsigned& d) {
 }  // namespace
 
 DateTime MakeDateTime(int year, int month, int day, int hour, int minute, int second) {
-    std::int64_t days = DaysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day));
+    std::int64_t days =
+        DaysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day));
     return DateTime{((days * 24 + hour) * 60 + minute) * 60000 + second * 1000LL};
 }
 
 std::optional<DateTime> ParseDateTime(const std::string& text) {
     int y = 0, mo = 0, d = 0, h = 0, mi = 0, s = 0;
     char tail = 0;
-    if (std::sscanf(text.c_str(), "%4d-%2d-%2d %2d:%2d:%2d%c", &y, &mo, &d, &h, &mi, &s, &tail) != 6)
+    if (std::sscanf(text.c_str(), "%4d-%2d-%2d %2d:%2d:%2d%c", &y, &mo, &d, &h, &mi, &s, &tail) !=
+        6)
         return std::nullopt;
     if (mo < 1 || mo > 12 || d < 1 || d > 31 || h > 23 || mi > 59 || s > 59 || h < 0 || mi < 0 ||
         s < 0)

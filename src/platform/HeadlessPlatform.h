@@ -11,7 +11,7 @@ namespace ktq {
 // advances by a fixed step at every read (so random draws are repeatable),
 // message boxes printed and answered with OK at once.
 class HeadlessPlatform : public Platform {
-public:
+  public:
     static constexpr std::uint64_t kCounterStep = 3579;
 
     HeadlessPlatform(std::ostream& out, std::unique_ptr<SettingsStore> settings);
@@ -31,7 +31,7 @@ public:
     void SetScreenHeight(int h) { screenHeight_ = h; }
     void SetParameters(std::vector<Text> p) { parameters_ = std::move(p); }
 
-private:
+  private:
     std::ostream& out_;
     std::unique_ptr<SettingsStore> settings_;
     DateTime now_;

@@ -8,7 +8,7 @@ namespace ktq {
 // written or read, or a picture that cannot be decoded. The general error
 // report shows its text and the program carries on.
 class IoError : public std::runtime_error {
-public:
+  public:
     explicit IoError(const std::string& message) : std::runtime_error(message) {}
 };
 

@@ -72,7 +72,9 @@ Picture DecodeJpeg(std::string_view bytes, const Text& shownName) {
     return p;
 }
 
-Picture DecodeJpegFile(const Text& name) { return DecodeJpeg(ReadBytes(name), name); }
+Picture DecodeJpegFile(const Text& name) {
+    return DecodeJpeg(ReadBytes(name), name);
+}
 
 void ReadJpegSize(std::string_view bytes, const Text& shownName, int& width, int& height) {
     Picture p;

@@ -12,7 +12,7 @@
 namespace ktq {
 
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
     virtual DateTime Now() = 0;
     // The high-resolution performance counter that seeds the random draw.

@@ -11,9 +11,11 @@ namespace ktq {
 std::optional<std::string> MemorySettingsStore::ReadText(const std::string& section,
                                                          const std::string& name) {
     auto s = values_.find(section);
-    if (s == values_.end()) return std::nullopt;
+    if (s == values_.end())
+        return std::nullopt;
     auto v = s->second.find(name);
-    if (v == s->second.end()) return std::nullopt;
+    if (v == s->second.end())
+        return std::nullopt;
     return v->second;
 }
 
@@ -22,23 +24,28 @@ void MemorySettingsStore::WriteText(const std::string& section, const std::strin
     values_[section][name] = value;
 }
 
-IniFileSettingsStore::IniFileSettingsStore(std::string path) : path_(std::move(path)) { Load(); }
+IniFileSettingsStore::IniFileSettingsStore(std::string path) : path_(std::move(path)) {
+    Load();
+}
 
 void IniFileSettingsStore::Load() {
     std::ifstream in(path_, std::ios::binary);
-    if (!in) return;
+    if (!in)
+        return;
     std::stringstream buffer;
     buffer << in.rdbuf();
     std::string current;
     for (const std::string& raw : SplitLines(buffer.str())) {
         std::string line = Trim(raw);
-        if (line.empty() || line[0] == ';' || line[0] == '#') continue;
+        if (line.empty() || line[0] == ';' || line[0] == '#')
+            continue;
         if (line.front() == '[' && line.back() == ']') {
             current = line.substr(1, line.size() - 2);
             continue;
         }
         std::size_t eq = line.find('=');
-        if (eq == std::string::npos || current.empty()) continue;
+        if (eq == std::string::npos || current.empty())
+            continue;
         values_[current][Trim(line.substr(0, eq))] = Trim(line.substr(eq + 1));
     }
 }
@@ -61,9 +68,11 @@ void IniFileSettingsStore::Save() {
 std::optional<std::string> IniFileSettingsStore::ReadText(const std::string& section,
                                                           const std::string& name) {
     auto s = values_.find(section);
-    if (s == values_.end()) return std::nullopt;
+    if (s == values_.end())
+        return std::nullopt;
     auto v = s->second.find(name);
-    if (v == s->second.end()) return std::nullopt;
+    if (v == s->second.end())
+        return std::nullopt;
     return v->second;
 }
 

@@ -7,7 +7,7 @@ namespace ktq {
 
 // Per-user store of named text values grouped in sections.
 class SettingsStore {
-public:
+  public:
     virtual ~SettingsStore() = default;
     // Empty when the section or the value is missing, or is not a text value.
     virtual std::optional<std::string> ReadText(const std::string& section,
@@ -19,27 +19,27 @@ public:
 // Keeps values for the life of the process only: the headless driver's
 // default, so a scripted run never touches anybody's real settings.
 class MemorySettingsStore : public SettingsStore {
-public:
+  public:
     std::optional<std::string> ReadText(const std::string& section,
                                         const std::string& name) override;
     void WriteText(const std::string& section, const std::string& name,
                    const std::string& value) override;
 
-private:
+  private:
     std::map<std::string, std::map<std::string, std::string>> values_;
 };
 
 // An INI file: "[Section]" lines and "Name=Value" lines. Written whole, beside
 // and renamed, on every write; a write that fails is not reported.
 class IniFileSettingsStore : public SettingsStore {
-public:
+  public:
     explicit IniFileSettingsStore(std::string path);
     std::optional<std::string> ReadText(const std::string& section,
                                         const std::string& name) override;
     void WriteText(const std::string& section, const std::string& name,
                    const std::string& value) override;
 
-private:
+  private:
     void Load();
     void Save();
     std::string path_;

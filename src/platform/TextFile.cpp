@@ -17,9 +17,13 @@ namespace {
 
 std::optional<std::size_t> g_failAfterBytes;
 
-std::string Quoted(const Text& name) { return "\"" + name + "\""; }
+std::string Quoted(const Text& name) {
+    return "\"" + name + "\"";
+}
 
-std::string SystemReason() { return std::strerror(errno); }
+std::string SystemReason() {
+    return std::strerror(errno);
+}
 
 std::string Serialise(const LineList& lines) {
     std::size_t total = 0;
@@ -35,22 +39,29 @@ std::string Serialise(const LineList& lines) {
 
 }  // namespace
 
-fs::path OsPath(const Text& name) { return fs::path(Cp1252ToUtf8(name)); }
+fs::path OsPath(const Text& name) {
+    return fs::path(Cp1252ToUtf8(name));
+}
 
-Text FromOsName(const fs::path& path) { return Utf8ToCp1252(path.string()); }
+Text FromOsName(const fs::path& path) {
+    return Utf8ToCp1252(path.string());
+}
 
 LineList ParseLines(std::string_view bytes) {
     std::size_t nul = bytes.find('\0');
-    if (nul != std::string_view::npos) bytes = bytes.substr(0, nul);
+    if (nul != std::string_view::npos)
+        bytes = bytes.substr(0, nul);
     return SplitLines(bytes);
 }
 
 std::string ReadBytes(const Text& name) {
     std::ifstream in(OsPath(name), std::ios::binary);
-    if (!in) throw IoError("Cannot open file " + Quoted(name) + ": " + SystemReason());
+    if (!in)
+        throw IoError("Cannot open file " + Quoted(name) + ": " + SystemReason());
     std::ostringstream buffer;
     buffer << in.rdbuf();
-    if (in.bad()) throw IoError("Cannot read file " + Quoted(name) + ": " + SystemReason());
+    if (in.bad())
+        throw IoError("Cannot read file " + Quoted(name) + ": " + SystemReason());
     return buffer.str();
 }
 
@@ -66,10 +77,12 @@ void WriteBytesReplacing(const fs::path& path, std::string_view bytes) {
     fs::path temp = path;
     temp += ".ktq-part";
     std::FILE* f = std::fopen(temp.c_str(), "wb");
-    if (f == nullptr) throw IoError("Cannot create file " + Quoted(shown) + ": " + SystemReason());
+    if (f == nullptr)
+        throw IoError("Cannot create file " + Quoted(shown) + ": " + SystemReason());
     std::size_t toWrite = bytes.size();
     bool injected = g_failAfterBytes && *g_failAfterBytes < toWrite;
-    if (injected) toWrite = *g_failAfterBytes;
+    if (injected)
+        toWrite = *g_failAfterBytes;
     bool ok = std::fwrite(bytes.data(), 1, toWrite, f) == toWrite;
     ok = std::fflush(f) == 0 && ok;
     ok = std::fclose(f) == 0 && ok;
@@ -107,12 +120,14 @@ void AppendLine(const Text& name, const Text& line) {
     bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
     ok = std::fflush(f) == 0 && ok;
     ok = std::fclose(f) == 0 && ok;
-    if (!ok) throw IoError("Cannot write file " + Quoted(name) + ": " + SystemReason());
+    if (!ok)
+        throw IoError("Cannot write file " + Quoted(name) + ": " + SystemReason());
 }
 
 bool CopyFileOver(const Text& from, const Text& to) {
     std::error_code ec;
-    if (!fs::is_regular_file(OsPath(from), ec)) return false;
+    if (!fs::is_regular_file(OsPath(from), ec))
+        return false;
     try {
         WriteBytesReplacing(OsPath(to), ReadBytes(from));
     } catch (const IoError&) {
@@ -125,8 +140,10 @@ std::int64_t FileSizeOf(const Text& name) {
     std::error_code ec;
     fs::path p = OsPath(name);
     fs::file_status st = fs::status(p, ec);
-    if (ec || !fs::exists(st)) return -1;
-    if (fs::is_directory(st)) return 0;
+    if (ec || !fs::exists(st))
+        return -1;
+    if (fs::is_directory(st))
+        return 0;
     auto size = fs::file_size(p, ec);
     return ec ? -1 : static_cast<std::int64_t>(size);
 }
@@ -136,12 +153,15 @@ bool FileExists(const Text& name) {
     return fs::is_regular_file(OsPath(name), ec);
 }
 
-bool PresentAndNotEmpty(const Text& name) { return FileExists(name) && FileSizeOf(name) > 0; }
+bool PresentAndNotEmpty(const Text& name) {
+    return FileExists(name) && FileSizeOf(name) > 0;
+}
 
 bool RenameFile(const Text& from, const Text& to) {
     std::error_code ec;
     // A rename never replaces an existing file, as on the original platform.
-    if (fs::exists(OsPath(to), ec)) return false;
+    if (fs::exists(OsPath(to), ec))
+        return false;
     fs::rename(OsPath(from), OsPath(to), ec);
     return !ec;
 }
@@ -149,12 +169,15 @@ bool RenameFile(const Text& from, const Text& to) {
 void ListFolderFiles(const Text& folder, LineList& list) {
     std::error_code ec;
     fs::directory_iterator it(OsPath(folder.empty() ? Text(".") : folder), ec);
-    if (ec) return;
+    if (ec)
+        return;
     LineList names;
     for (; it != fs::directory_iterator(); it.increment(ec)) {
-        if (ec) break;
+        if (ec)
+            break;
         std::error_code typeEc;
-        if (it->is_directory(typeEc)) continue;
+        if (it->is_directory(typeEc))
+            continue;
         names.push_back(FromOsName(it->path().filename()));
     }
     std::sort(names.begin(), names.end(), [](const Text& a, const Text& b) {
@@ -165,7 +188,9 @@ void ListFolderFiles(const Text& folder, LineList& list) {
 }
 
 namespace testing {
-void FailWritesAfterBytes(std::optional<std::size_t> bytes) { g_failAfterBytes = bytes; }
+void FailWritesAfterBytes(std::optional<std::size_t> bytes) {
+    g_failAfterBytes = bytes;
+}
 }  // namespace testing
 
 }  // namespace ktq

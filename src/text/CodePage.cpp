@@ -40,10 +40,12 @@ void AppendUtf8(std::string& out, char32_t cp) {
 }
 
 char FromCodePoint(char32_t cp) {
-    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<char>(cp);
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF))
+        return static_cast<char>(cp);
     for (std::size_t i = 0; i < kHighTable.size(); ++i) {
         char32_t mapped = kHighTable[i] == 0 ? static_cast<char32_t>(0x80 + i) : kHighTable[i];
-        if (mapped == cp) return static_cast<char>(0x80 + i);
+        if (mapped == cp)
+            return static_cast<char>(0x80 + i);
     }
     return '?';
 }

@@ -5,7 +5,8 @@ namespace ktq {
 Text LowerAscii(std::string_view s) {
     Text out(s);
     for (char& c : out) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
     }
     return out;
 }
@@ -13,7 +14,8 @@ Text LowerAscii(std::string_view s) {
 Text UpperAscii(std::string_view s) {
     Text out(s);
     for (char& c : out) {
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
     }
     return out;
 }
@@ -28,7 +30,8 @@ Text Trim(std::string_view s) {
 }
 
 std::size_t Pos(std::string_view needle, std::string_view haystack) {
-    if (needle.empty()) return 0;
+    if (needle.empty())
+        return 0;
     std::size_t p = haystack.find(needle);
     return p == std::string_view::npos ? 0 : p + 1;
 }
@@ -42,23 +45,28 @@ bool StartsWith(std::string_view s, std::string_view prefix) {
 }
 
 Text Copy(std::string_view s, std::size_t index, std::size_t count) {
-    if (index < 1) index = 1;
-    if (index > s.size()) return Text();
+    if (index < 1)
+        index = 1;
+    if (index > s.size())
+        return Text();
     return Text(s.substr(index - 1, count));
 }
 
 void ReplaceFirst(Text& s, char from, char to) {
     std::size_t p = s.find(from);
-    if (p != Text::npos) s[p] = to;
+    if (p != Text::npos)
+        s[p] = to;
 }
 
 Text ReplaceAll(std::string_view s, std::string_view from, std::string_view to) {
     Text out;
-    if (from.empty()) return Text(s);
+    if (from.empty())
+        return Text(s);
     std::size_t start = 0;
     while (true) {
         std::size_t p = s.find(from, start);
-        if (p == std::string_view::npos) break;
+        if (p == std::string_view::npos)
+            break;
         out.append(s.substr(start, p - start));
         out.append(to);
         start = p + from.size();
@@ -70,7 +78,8 @@ Text ReplaceAll(std::string_view s, std::string_view from, std::string_view to) 
 Text JoinLines(const LineList& lines, std::string_view separator) {
     Text out;
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (i > 0) out.append(separator);
+        if (i > 0)
+            out.append(separator);
         out.append(lines[i]);
     }
     return out;
@@ -84,12 +93,14 @@ LineList SplitLines(std::string_view text) {
         char c = text[i];
         if (c == '\r' || c == '\n') {
             lines.emplace_back(text.substr(start, i - start));
-            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+                ++i;
             start = i + 1;
         }
         ++i;
     }
-    if (start < text.size()) lines.emplace_back(text.substr(start));
+    if (start < text.size())
+        lines.emplace_back(text.substr(start));
     return lines;
 }
 

@@ -6,10 +6,14 @@ namespace ktq {
 
 std::string ColorText(Color c) {
     switch (c) {
-        case kClWindow: return "clWindow";
-        case kClWindowText: return "clWindowText";
-        case kClBtnFace: return "clBtnFace";
-        default: break;
+        case kClWindow:
+            return "clWindow";
+        case kClWindowText:
+            return "clWindowText";
+        case kClBtnFace:
+            return "clBtnFace";
+        default:
+            break;
     }
     char buf[16];
     std::snprintf(buf, sizeof buf, "0x%06X", static_cast<unsigned>(c));
@@ -19,7 +23,8 @@ std::string ColorText(Color c) {
 Control::Control(std::string name, Control* parent) : name_(std::move(name)), parent_(parent) {}
 
 void Control::SetBounds(int left, int top, int width, int height) {
-    if (left == left_ && top == top_ && width == width_ && height == height_) return;
+    if (left == left_ && top == top_ && width == width_ && height == height_)
+        return;
     left_ = left;
     top_ = top;
     width_ = width;
@@ -28,27 +33,31 @@ void Control::SetBounds(int left, int top, int width, int height) {
 }
 
 void Control::SetVisible(bool v) {
-    if (v == visible_) return;
+    if (v == visible_)
+        return;
     visible_ = v;
     Changed();
 }
 
 bool Control::Showing() const {
     for (const Control* c = this; c != nullptr; c = c->parent_) {
-        if (!c->visible_) return false;
+        if (!c->visible_)
+            return false;
     }
     return true;
 }
 
 void Control::SetEnabled(bool v) {
-    if (v == enabled_) return;
+    if (v == enabled_)
+        return;
     enabled_ = v;
     Changed();
 }
 
 bool Control::Usable() const {
     for (const Control* c = this; c != nullptr; c = c->parent_) {
-        if (!c->visible_ || !c->enabled_) return false;
+        if (!c->visible_ || !c->enabled_)
+            return false;
     }
     return true;
 }
@@ -60,13 +69,15 @@ void Control::SetHint(Text hint) {
 
 Text Control::EffectiveHint() const {
     for (const Control* c = this; c != nullptr; c = c->parent_) {
-        if (!c->hint_.empty()) return c->hint_;
+        if (!c->hint_.empty())
+            return c->hint_;
     }
     return Text();
 }
 
 void Control::SetFont(const Font& f) {
-    if (f == font_) return;
+    if (f == font_)
+        return;
     font_ = f;
     Changed();
 }
@@ -97,13 +108,15 @@ void Control::SetFontName(const Text& name) {
 }
 
 void Control::SetColor(Color c) {
-    if (c == color_) return;
+    if (c == color_)
+        return;
     color_ = c;
     Changed();
 }
 
 void Control::Changed() {
-    if (observer_) observer_(*this);
+    if (observer_)
+        observer_(*this);
 }
 
 void Control::Describe(PropertyList& out) const {

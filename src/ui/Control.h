@@ -29,8 +29,8 @@ std::string ColorText(Color c);
 
 struct Font {
     Text name = "MS Sans Serif";
-    int size = 8;        // points
-    int pixelHeight = 0; // a character cell height in pixels, when designed so
+    int size = 8;         // points
+    int pixelHeight = 0;  // a character cell height in pixels, when designed so
     bool bold = false;
     bool italic = false;
     Color color = kClWindowText;
@@ -42,7 +42,7 @@ enum class MouseButton { Left, Right, Middle };
 using PropertyList = std::vector<std::pair<std::string, std::string>>;
 
 class Control {
-public:
+  public:
     Control(std::string name, Control* parent);
     virtual ~Control() = default;
     Control(const Control&) = delete;
@@ -94,10 +94,10 @@ public:
 
     virtual void Describe(PropertyList& out) const;
 
-protected:
+  protected:
     void Changed();
 
-private:
+  private:
     std::string name_;
     Control* parent_;
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;

@@ -4,12 +4,15 @@
 
 namespace ktq {
 namespace {
-const char* Bool(bool b) { return b ? "true" : "false"; }
+const char* Bool(bool b) {
+    return b ? "true" : "false";
+}
 constexpr int kMemoLinePixels = 15;
 }  // namespace
 
 void Label::SetText(const Text& t) {
-    if (t == text_) return;
+    if (t == text_)
+        return;
     text_ = t;
     Changed();
 }
@@ -20,14 +23,17 @@ void Label::Describe(PropertyList& out) const {
 }
 
 void Button::SetText(const Text& t) {
-    if (t == text_) return;
+    if (t == text_)
+        return;
     text_ = t;
     Changed();
 }
 
 bool Button::UserClick() {
-    if (!Usable()) return false;
-    if (OnClick) OnClick();
+    if (!Usable())
+        return false;
+    if (OnClick)
+        OnClick();
     return true;
 }
 
@@ -42,14 +48,17 @@ void CheckBox::SetText(const Text& t) {
 }
 
 void CheckBox::SetChecked(bool c) {
-    if (c == checked_) return;
+    if (c == checked_)
+        return;
     checked_ = c;
     Changed();
-    if (OnClick) OnClick();
+    if (OnClick)
+        OnClick();
 }
 
 bool CheckBox::UserClick() {
-    if (!Usable()) return false;
+    if (!Usable())
+        return false;
     SetChecked(!checked_);
     return true;
 }
@@ -61,14 +70,17 @@ void CheckBox::Describe(PropertyList& out) const {
 }
 
 void Edit::SetText(const Text& t) {
-    if (t == text_) return;
+    if (t == text_)
+        return;
     text_ = t;
     Changed();
-    if (OnChange) OnChange();
+    if (OnChange)
+        OnChange();
 }
 
 bool Edit::UserType(const Text& t) {
-    if (!Usable()) return false;
+    if (!Usable())
+        return false;
     SetText(t);
     return true;
 }
@@ -78,10 +90,13 @@ void Edit::Describe(PropertyList& out) const {
     Control::Describe(out);
 }
 
-Text Memo::GetText() const { return JoinLines(lines_, "\r\n"); }
+Text Memo::GetText() const {
+    return JoinLines(lines_, "\r\n");
+}
 
 void Memo::Clear() {
-    if (lines_.empty() && selStart_ == 0 && selLength_ == 0 && topLine_ == 0) return;
+    if (lines_.empty() && selStart_ == 0 && selLength_ == 0 && topLine_ == 0)
+        return;
     lines_.clear();
     selStart_ = selLength_ = topLine_ = 0;
     Changed();
@@ -89,17 +104,20 @@ void Memo::Clear() {
 
 void Memo::AppendLine(const Text& line) {
     LineList parts = SplitLines(line);
-    if (parts.empty()) parts.emplace_back();
+    if (parts.empty())
+        parts.emplace_back();
     lines_.insert(lines_.end(), parts.begin(), parts.end());
     Changed();
-    if (OnChange) OnChange();
+    if (OnChange)
+        OnChange();
 }
 
 void Memo::SetLines(const LineList& lines) {
     lines_ = lines;
     selStart_ = selLength_ = topLine_ = 0;
     Changed();
-    if (OnChange) OnChange();
+    if (OnChange)
+        OnChange();
 }
 
 int Memo::LineIndex(int line) const {
@@ -113,7 +131,8 @@ int Memo::CaretLine() const {
     int index = 0;
     for (int i = 0; i < LineCount(); ++i) {
         int next = index + static_cast<int>(lines_[i].size()) + 2;
-        if (selStart_ < next) return i;
+        if (selStart_ < next)
+            return i;
         index = next;
     }
     return LineCount();
@@ -125,7 +144,8 @@ void Memo::SetSelection(int start, int length) {
     int total = LineIndex(LineCount());
     start = std::clamp(start, 0, total);
     length = std::clamp(length, 0, total - start);
-    if (start == selStart_ && length == selLength_) return;
+    if (start == selStart_ && length == selLength_)
+        return;
     selStart_ = start;
     selLength_ = length;
     Changed();
@@ -141,38 +161,50 @@ void Memo::ScrollCaret() {
     int line = CaretLine();
     int visibleLines = std::max(1, Height() / kMemoLinePixels);
     int top = topLine_;
-    if (line < top) top = line;
-    if (line >= top + visibleLines) top = line - visibleLines + 1;
-    if (top == topLine_) return;
+    if (line < top)
+        top = line;
+    if (line >= top + visibleLines)
+        top = line - visibleLines + 1;
+    if (top == topLine_)
+        return;
     topLine_ = top;
     Changed();
 }
 
 bool Memo::UserClickLine(int line) {
-    if (!Usable()) return false;
-    if (OnMouseDown) OnMouseDown(MouseButton::Left);
+    if (!Usable())
+        return false;
+    if (OnMouseDown)
+        OnMouseDown(MouseButton::Left);
     SetSelection(LineIndex(std::max(0, line)), 0);
-    if (OnClick) OnClick();
+    if (OnClick)
+        OnClick();
     return true;
 }
 
 bool Memo::UserMouseDown(MouseButton b) {
-    if (!Usable()) return false;
-    if (OnMouseDown) OnMouseDown(b);
+    if (!Usable())
+        return false;
+    if (OnMouseDown)
+        OnMouseDown(b);
     return true;
 }
 
 bool Memo::UserMouseMove() {
-    if (!Showing()) return false;
-    if (OnMouseMove) OnMouseMove();
+    if (!Showing())
+        return false;
+    if (OnMouseMove)
+        OnMouseMove();
     return true;
 }
 
 bool Memo::UserType(const Text& text) {
-    if (!Usable() || readOnly_) return false;
+    if (!Usable() || readOnly_)
+        return false;
     lines_ = SplitLines(text);
     Changed();
-    if (OnChange) OnChange();
+    if (OnChange)
+        OnChange();
     return true;
 }
 
@@ -185,7 +217,8 @@ void Memo::Describe(PropertyList& out) const {
 }
 
 void ComboBox::SetText(const Text& t) {
-    if (t == text_) return;
+    if (t == text_)
+        return;
     text_ = t;
     Changed();
 }
@@ -196,7 +229,8 @@ void ComboBox::AddItem(const Text& item) {
 }
 
 void ComboBox::DeleteItem(int index) {
-    if (index < 0 || index >= static_cast<int>(items_.size())) return;
+    if (index < 0 || index >= static_cast<int>(items_.size()))
+        return;
     items_.erase(items_.begin() + index);
     Changed();
 }
@@ -208,15 +242,18 @@ void ComboBox::Clear() {
 }
 
 bool ComboBox::UserType(const Text& t) {
-    if (!Usable()) return false;
+    if (!Usable())
+        return false;
     text_ = t;
     Changed();
-    if (OnChange) OnChange();
+    if (OnChange)
+        OnChange();
     return true;
 }
 
 bool ComboBox::UserPick(int index) {
-    if (index < 0 || index >= static_cast<int>(items_.size())) return false;
+    if (index < 0 || index >= static_cast<int>(items_.size()))
+        return false;
     return UserType(items_[static_cast<std::size_t>(index)]);
 }
 
@@ -251,14 +288,17 @@ void TrackBar::SetRange(int min, int max) {
 
 void TrackBar::SetPosition(int p) {
     p = std::clamp(p, min_, max_);
-    if (p == position_) return;
+    if (p == position_)
+        return;
     position_ = p;
     Changed();
-    if (OnChange) OnChange();
+    if (OnChange)
+        OnChange();
 }
 
 bool TrackBar::UserSetPosition(int p) {
-    if (!Usable()) return false;
+    if (!Usable())
+        return false;
     SetPosition(p);
     return true;
 }
@@ -276,15 +316,20 @@ void UpDown::SetRange(int min, int max) {
     position_ = std::clamp(position_, min_, max_);
 }
 
-void UpDown::SetPosition(int p) { position_ = std::clamp(p, min_, max_); }
+void UpDown::SetPosition(int p) {
+    position_ = std::clamp(p, min_, max_);
+}
 
 bool UpDown::UserClick(UpDownArrow arrow) {
-    if (!Usable()) return false;
+    if (!Usable())
+        return false;
     int p = position_ + (arrow == UpDownArrow::Next ? 1 : -1);
-    if (p < min_ || p > max_) return true;  // reached, but the position cannot move
+    if (p < min_ || p > max_)
+        return true;  // reached, but the position cannot move
     position_ = p;
     Changed();
-    if (OnClick) OnClick(arrow);
+    if (OnClick)
+        OnClick(arrow);
     return true;
 }
 
@@ -301,8 +346,10 @@ void Image::SetPicture(const Text& file, int width, int height) {
 }
 
 bool Image::UserClick() {
-    if (!Usable()) return false;
-    if (OnClick) OnClick();
+    if (!Usable())
+        return false;
+    if (OnClick)
+        OnClick();
     return true;
 }
 
@@ -314,7 +361,8 @@ void Image::Describe(PropertyList& out) const {
 }
 
 void Timer::Tick() {
-    if (Enabled() && OnTimer) OnTimer();
+    if (Enabled() && OnTimer)
+        OnTimer();
 }
 
 void Timer::Describe(PropertyList& out) const {
@@ -323,7 +371,8 @@ void Timer::Describe(PropertyList& out) const {
 }
 
 void Form::SetCaption(const Text& c) {
-    if (c == caption_) return;
+    if (c == caption_)
+        return;
     caption_ = c;
     Changed();
 }
@@ -343,17 +392,23 @@ void Form::SetMaxHeightConstraint(int maxHeight) {
 
 void Form::SetBounds(int left, int top, int width, int height) {
     // A limit of 0 means no limit, as in the original window system.
-    if (maxWidth_ > 0) width = std::min(width, maxWidth_);
-    if (minWidth_ > 0) width = std::max(width, minWidth_);
-    if (maxHeight_ > 0) height = std::min(height, maxHeight_);
-    if (minHeight_ > 0) height = std::max(height, minHeight_);
+    if (maxWidth_ > 0)
+        width = std::min(width, maxWidth_);
+    if (minWidth_ > 0)
+        width = std::max(width, minWidth_);
+    if (maxHeight_ > 0)
+        height = std::min(height, maxHeight_);
+    if (minHeight_ > 0)
+        height = std::max(height, minHeight_);
     bool resized = width != Width() || height != Height();
     Control::SetBounds(left, top, width, height);
-    if (resized && OnResize) OnResize();
+    if (resized && OnResize)
+        OnResize();
 }
 
 void Form::SetFocus(Control* c) {
-    if (c == focused_) return;
+    if (c == focused_)
+        return;
     focused_ = c;
     Changed();
 }

@@ -15,19 +15,19 @@ using Handler = std::function<void()>;
 using MouseHandler = std::function<void(MouseButton)>;
 
 class Label : public Control {
-public:
+  public:
     using Control::Control;
     const char* Kind() const override { return "label"; }
     const Text& GetText() const { return text_; }
     void SetText(const Text& t);
     void Describe(PropertyList& out) const override;
 
-private:
+  private:
     Text text_;
 };
 
 class Button : public Control {
-public:
+  public:
     using Control::Control;
     const char* Kind() const override { return "button"; }
     const Text& GetText() const { return text_; }
@@ -37,12 +37,12 @@ public:
     bool UserClick();
     void Describe(PropertyList& out) const override;
 
-private:
+  private:
     Text text_;
 };
 
 class CheckBox : public Control {
-public:
+  public:
     using Control::Control;
     const char* Kind() const override { return "checkbox"; }
     const Text& GetText() const { return text_; }
@@ -53,13 +53,13 @@ public:
     bool UserClick();
     void Describe(PropertyList& out) const override;
 
-private:
+  private:
     Text text_;
     bool checked_ = false;
 };
 
 class Edit : public Control {
-public:
+  public:
     using Control::Control;
     const char* Kind() const override { return "edit"; }
     const Text& GetText() const { return text_; }
@@ -68,12 +68,12 @@ public:
     bool UserType(const Text& t);
     void Describe(PropertyList& out) const override;
 
-private:
+  private:
     Text text_;
 };
 
 class Memo : public Control {
-public:
+  public:
     using Control::Control;
     const char* Kind() const override { return "memo"; }
     const LineList& Lines() const { return lines_; }
@@ -112,7 +112,7 @@ public:
     bool UserType(const Text& text);
     void Describe(PropertyList& out) const override;
 
-private:
+  private:
     LineList lines_;
     bool readOnly_ = false;
     int selStart_ = 0;
@@ -121,13 +121,13 @@ private:
 };
 
 class RichEdit : public Memo {
-public:
+  public:
     using Memo::Memo;
     const char* Kind() const override { return "richedit"; }
 };
 
 class ComboBox : public Control {
-public:
+  public:
     using Control::Control;
     const char* Kind() const override { return "combobox"; }
     const Text& GetText() const { return text_; }
@@ -143,13 +143,13 @@ public:
     bool UserPick(int index);
     void Describe(PropertyList& out) const override;
 
-private:
+  private:
     Text text_;
     LineList items_;
 };
 
 class ListBox : public Control {
-public:
+  public:
     using Control::Control;
     const char* Kind() const override { return "listbox"; }
     const LineList& Items() const { return items_; }
@@ -158,12 +158,12 @@ public:
     void Clear();
     void Describe(PropertyList& out) const override;
 
-private:
+  private:
     LineList items_;
 };
 
 class TrackBar : public Control {
-public:
+  public:
     using Control::Control;
     const char* Kind() const override { return "trackbar"; }
     int Position() const { return position_; }
@@ -176,14 +176,14 @@ public:
     bool UserSetPosition(int p);
     void Describe(PropertyList& out) const override;
 
-private:
+  private:
     int min_ = 0, max_ = 10, position_ = 0;
 };
 
 enum class UpDownArrow { Next, Previous };
 
 class UpDown : public Control {
-public:
+  public:
     using Control::Control;
     const char* Kind() const override { return "updown"; }
     int Position() const { return position_; }
@@ -194,18 +194,18 @@ public:
     bool UserClick(UpDownArrow arrow);
     void Describe(PropertyList& out) const override;
 
-private:
+  private:
     int min_ = 0, max_ = 100, position_ = 0;
 };
 
 class Panel : public Control {
-public:
+  public:
     using Control::Control;
     const char* Kind() const override { return "panel"; }
 };
 
 class Image : public Control {
-public:
+  public:
     using Control::Control;
     const char* Kind() const override { return "image"; }
     // The picture is a file; the skin decodes and shows it stretched.
@@ -217,13 +217,13 @@ public:
     bool UserClick();
     void Describe(PropertyList& out) const override;
 
-private:
+  private:
     Text pictureFile_;
     int pictureWidth_ = 0, pictureHeight_ = 0;
 };
 
 class Timer : public Control {
-public:
+  public:
     using Control::Control;
     const char* Kind() const override { return "timer"; }
     int Interval() const { return interval_; }
@@ -233,12 +233,12 @@ public:
     void Tick();
     void Describe(PropertyList& out) const override;
 
-private:
+  private:
     int interval_ = 1000;
 };
 
 class Form : public Control {
-public:
+  public:
     using Control::Control;
     const char* Kind() const override { return "form"; }
     const Text& Caption() const { return caption_; }
@@ -255,7 +255,7 @@ public:
     Handler OnResize;
     void Describe(PropertyList& out) const override;
 
-private:
+  private:
     Text caption_;
     int minWidth_ = 0, maxWidth_ = 0, minHeight_ = 0, maxHeight_ = 0;
     Control* focused_ = nullptr;

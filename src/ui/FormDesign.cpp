@@ -6,7 +6,7 @@ namespace ktq {
 namespace {
 
 enum class Look {
-    Window,        // the window's default font
+    Window,  // the window's default font
     WindowBold,
     WindowItalic,
     Arial9,
@@ -22,17 +22,38 @@ enum class Look {
 Font FontOf(Look look) {
     Font f;  // "MS Sans Serif" 8 pt, window text
     switch (look) {
-        case Look::Window: break;
-        case Look::WindowBold: f.bold = true; break;
-        case Look::WindowItalic: f.italic = true; break;
-        case Look::Arial9: f = {"Arial", 9, 0, false, false, kClWindowText}; break;
-        case Look::Arial10Bold: f = {"Arial", 10, 0, true, false, kClWindowText}; break;
-        case Look::Arial10BoldNavy: f = {"Arial", 10, 0, true, false, kNavy}; break;
-        case Look::Arial10BoldGreen: f = {"Arial", 10, 0, true, false, kGreen}; break;
-        case Look::SansCell10Bold: f = {"MS Sans Serif", 7, 10, true, false, kClWindowText}; break;
-        case Look::Question: f = {"Arial", 10, 0, true, false, kWhite}; break;
-        case Look::Answer: f = {"Arial", 9, 0, true, false, kBlue}; break;
-        case Look::Courier9: f = {"Courier New", 9, 0, false, false, kClWindowText}; break;
+        case Look::Window:
+            break;
+        case Look::WindowBold:
+            f.bold = true;
+            break;
+        case Look::WindowItalic:
+            f.italic = true;
+            break;
+        case Look::Arial9:
+            f = {"Arial", 9, 0, false, false, kClWindowText};
+            break;
+        case Look::Arial10Bold:
+            f = {"Arial", 10, 0, true, false, kClWindowText};
+            break;
+        case Look::Arial10BoldNavy:
+            f = {"Arial", 10, 0, true, false, kNavy};
+            break;
+        case Look::Arial10BoldGreen:
+            f = {"Arial", 10, 0, true, false, kGreen};
+            break;
+        case Look::SansCell10Bold:
+            f = {"MS Sans Serif", 7, 10, true, false, kClWindowText};
+            break;
+        case Look::Question:
+            f = {"Arial", 10, 0, true, false, kWhite};
+            break;
+        case Look::Answer:
+            f = {"Arial", 9, 0, true, false, kBlue};
+            break;
+        case Look::Courier9:
+            f = {"Courier New", 9, 0, false, false, kClWindowText};
+            break;
     }
     return f;
 }
@@ -128,12 +149,18 @@ const Design kDesign[] = {
 // clang-format on
 
 void ApplyText(Control& c, const Text& text) {
-    if (auto* l = dynamic_cast<Label*>(&c)) l->SetText(text);
-    else if (auto* b = dynamic_cast<Button*>(&c)) b->SetText(text);
-    else if (auto* k = dynamic_cast<CheckBox*>(&c)) k->SetText(text);
-    else if (auto* e = dynamic_cast<Edit*>(&c)) e->SetText(text);
-    else if (auto* cb = dynamic_cast<ComboBox*>(&c)) cb->SetText(text);
-    else if (auto* m = dynamic_cast<Memo*>(&c)) m->SetLines({text});
+    if (auto* l = dynamic_cast<Label*>(&c))
+        l->SetText(text);
+    else if (auto* b = dynamic_cast<Button*>(&c))
+        b->SetText(text);
+    else if (auto* k = dynamic_cast<CheckBox*>(&c))
+        k->SetText(text);
+    else if (auto* e = dynamic_cast<Edit*>(&c))
+        e->SetText(text);
+    else if (auto* cb = dynamic_cast<ComboBox*>(&c))
+        cb->SetText(text);
+    else if (auto* m = dynamic_cast<Memo*>(&c))
+        m->SetLines({text});
 }
 
 }  // namespace
@@ -158,8 +185,9 @@ void ApplyFormDesign(TForm1& form) {
     }
     // Memo1 starts empty, the other multi-line boxes with one empty line.
     form.Memo1.SetLines({});
-    for (Memo* m : std::initializer_list<Memo*>{&form.Memo1, &form.RichEdit1, &form.RichEdit2, &form.RichEdit3,
-                    &form.RichEdit4, &form.RichEdit5, &form.Memo3}) {
+    for (Memo* m : std::initializer_list<Memo*>{&form.Memo1, &form.RichEdit1, &form.RichEdit2,
+                                                &form.RichEdit3, &form.RichEdit4, &form.RichEdit5,
+                                                &form.Memo3}) {
         m->SetReadOnly(m != &form.Memo1);
     }
     form.TrackBar1.SetRange(1, 18);

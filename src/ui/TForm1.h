@@ -14,7 +14,7 @@ namespace ktq {
 inline constexpr const char* kApplicationTitle = "KTQ Testing-Learning Software";
 
 class TForm1 : public Form {
-public:
+  public:
     explicit TForm1(Platform& platform);
 
     Platform& Sys() { return platform_; }
@@ -160,7 +160,7 @@ public:
     void CheckBox2Click();
     Text DecipherNote(const Text& text) const;
 
-private:
+  private:
     // Private helpers of the subsystems, one block each.
     // -- pool/ --
     // -- exam/ --

@@ -13,7 +13,7 @@
 namespace ktq::testsupport {
 
 class WorkingFolder {
-public:
+  public:
     WorkingFolder() {
         static int counter = 0;
         previous_ = std::filesystem::current_path();
@@ -41,9 +41,11 @@ public:
         s << in.rdbuf();
         return s.str();
     }
-    bool Exists(const std::string& name) const { return std::filesystem::exists(path_ / OsPath(name)); }
+    bool Exists(const std::string& name) const {
+        return std::filesystem::exists(path_ / OsPath(name));
+    }
 
-private:
+  private:
     std::filesystem::path previous_;
     std::filesystem::path path_;
 };

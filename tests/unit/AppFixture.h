@@ -17,7 +17,7 @@ namespace ktq::testsupport {
 
 // The program in the current folder with a settings store that the test owns.
 class Program {
-public:
+  public:
     explicit Program(SettingsStore& store, std::vector<Text> parameters = {},
                      int screenHeight = 1080)
         : platform_(out_, std::make_unique<ForwardingStore>(store)) {
@@ -30,16 +30,18 @@ public:
         form_->RunGuarded([this] { form_->FormCreate(); });
         form_->RunGuarded([this] { form_->FormActivate(); });
     }
-    void Close() { form_->RunGuarded([this] { form_->FormClose(); }); }
+    void Close() {
+        form_->RunGuarded([this] { form_->FormClose(); });
+    }
     TForm1& Form() { return *form_; }
     HeadlessPlatform& Platform() { return platform_; }
     std::string Output() const { return out_.str(); }
 
-private:
+  private:
     // Lets several runs of the program share one store, as runs share the
     // user's settings.
     class ForwardingStore : public SettingsStore {
-    public:
+      public:
         explicit ForwardingStore(SettingsStore& target) : target_(target) {}
         std::optional<std::string> ReadText(const std::string& s, const std::string& n) override {
             return target_.ReadText(s, n);
@@ -48,7 +50,7 @@ private:
             target_.WriteText(s, n, v);
         }
 
-    private:
+      private:
         SettingsStore& target_;
     };
 

@@ -125,7 +125,10 @@ TEST(MemoCaret, ClickBelowTheLastLineSelectsAnEmptyLine) {
     Text clicked;
     m.OnClick = [&] {
         int line = m.CaretLine();
-        m.SetSelection(m.LineIndex(line), line < m.LineCount() ? static_cast<int>(m.Lines()[static_cast<std::size_t>(line)].size()) : 0);
+        m.SetSelection(m.LineIndex(line),
+                       line < m.LineCount()
+                           ? static_cast<int>(m.Lines()[static_cast<std::size_t>(line)].size())
+                           : 0);
         clicked = m.SelectedText();
     };
     m.UserClickLine(1);

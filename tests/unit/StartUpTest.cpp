@@ -47,8 +47,8 @@ TEST(Activation, AnEmptyFolderShowsTheMissingFilesBoxAndGoesOn) {
 
 TEST(Activation, TheChooserListsOnlyPlainTextPoolsThatNameALevel) {
     WorkingFolder folder;
-    for (const char* n : {"Tech Pool.txt", "general pool.txt", "Extra Pool.TXT", "extra pool.doc",
-                          "^ Review.txt"})
+    for (const char* n :
+         {"Tech Pool.txt", "general pool.txt", "Extra Pool.TXT", "extra pool.doc", "^ Review.txt"})
         folder.Write(n, "x");
     MemorySettingsStore store;
     Program program(store);
@@ -101,7 +101,9 @@ TEST(Activation, TheRetiredPoolIsSetAside) {
 
 TEST(Activation, CommandLineIsJoinedWithLeadingBlanksAndDiagShowsTheRulesMarker) {
     WorkingFolder folder;
-    folder.Write("rule97.txt", " \xA7" "97.1 Basis.\r\ntext\r\n");
+    folder.Write("rule97.txt",
+                 " \xA7"
+                 "97.1 Basis.\r\ntext\r\n");
     folder.Write("tech pool.txt", "x");
     MemorySettingsStore store;
     Program program(store, {"a", "/Diag"});
@@ -116,7 +118,9 @@ TEST(Activation, CommandLineIsJoinedWithLeadingBlanksAndDiagShowsTheRulesMarker)
 
 TEST(Activation, NoParametersMeansNoDiagnostics) {
     WorkingFolder folder;
-    folder.Write("rule97.txt", " \xA7" "97.1 Basis.\r\n");
+    folder.Write("rule97.txt",
+                 " \xA7"
+                 "97.1 Basis.\r\n");
     MemorySettingsStore store;
     Program program(store);
     program.Start();

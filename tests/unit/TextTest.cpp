@@ -47,7 +47,9 @@ TEST(CodePage, CurlyQuotesAndDashesRoundTrip) {
 TEST(CodePage, UnrepresentableAndBrokenInputBecomesQuestionMark) {
     EXPECT_EQ(Utf8ToCp1252("\u4E2D"), "?");
     EXPECT_EQ(Utf8ToCp1252("a\xC3"), "a?");
-    EXPECT_EQ(Utf8ToCp1252("\xFF" "b"), "?b");
+    EXPECT_EQ(Utf8ToCp1252("\xFF"
+                           "b"),
+              "?b");
 }
 
 }  // namespace
