@@ -14,10 +14,10 @@ constexpr const char* kKnownFigures[] = {
     "E7-4.jpg", "E9-1.jpg", "E9-2.jpg", "E9-3.jpg", "T-1.jpg",  "T-2.jpg",  "T-3.jpg",  "G7-1.jpg"};
 
 // Decoding the whole picture, not only its header, so a damaged file is
-// reported here rather than shown half.
+// reported here rather than shown half. The size is the one it declares.
 FigureSize GetPictureSize(const Text& file) {
     const Picture picture = DecodeJpegFile(file);
-    return {picture.width, picture.height};
+    return {picture.sourceWidth, picture.sourceHeight};
 }
 
 }  // namespace

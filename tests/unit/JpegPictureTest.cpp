@@ -1,11 +1,27 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
+#include "JpegWriter.h"
 #include "platform/DefaultPicture.h"
 #include "platform/IoError.h"
 #include "platform/JpegPicture.h"
 
 namespace ktq {
 namespace {
+
+using testsupport::JpegKind;
+using testsupport::JpegSpec;
+using testsupport::WriteJpeg;
+
+std::string ErrorOf(std::string_view bytes) {
+    try {
+        DecodeJpeg(bytes, "T-1.jpg");
+    } catch (const IoError& e) {
+        return e.what();
+    }
+    return "";
+}
 
 TEST(JpegPicture, DefaultPictureDecodesAtItsDesignedSize) {
     Picture p = DecodeJpeg(DefaultPictureJpeg(), "default");
@@ -18,15 +34,99 @@ TEST(JpegPicture, DefaultPictureDecodesAtItsDesignedSize) {
     EXPECT_EQ(h, 351);
 }
 
+struct ColourCase {
+    const char* name;
+    JpegKind kind;
+    std::uint8_t color[4];
+    std::uint8_t rgb[3];
+};
+
+class JpegColourTest : public ::testing::TestWithParam<ColourCase> {};
+
+TEST_P(JpegColourTest, DecodesToItsSizeAndColour) {
+    const ColourCase& c = GetParam();
+    JpegSpec spec;
+    spec.width = 70;
+    spec.height = 30;
+    spec.kind = c.kind;
+    std::copy(std::begin(c.color), std::end(c.color), spec.color);
+    const Picture p = DecodeJpeg(WriteJpeg(spec), "T-3.jpg");
+    ASSERT_EQ(p.width, 70);
+    ASSERT_EQ(p.height, 30);
+    ASSERT_EQ(p.rgb.size(), 70u * 30u * 3u);
+    const std::size_t middle = (15 * 70 + 35) * 3;
+    for (int i = 0; i < 3; ++i) EXPECT_NEAR(p.rgb[middle + i], c.rgb[i], 6) << "channel " << i;
+}
+
+// Orange is 255,165,0: no cyan, 90 of magenta, full yellow, no black.
+INSTANTIATE_TEST_SUITE_P(
+    ColourSpaces, JpegColourTest,
+    ::testing::Values(
+        ColourCase{"Rgb", JpegKind::Rgb, {255, 165, 0, 0}, {255, 165, 0}},
+        ColourCase{"Grayscale", JpegKind::Grayscale, {128, 0, 0, 0}, {128, 128, 128}},
+        ColourCase{"Progressive", JpegKind::Progressive, {0, 80, 200, 0}, {0, 80, 200}},
+        ColourCase{"AdobeCmyk", JpegKind::AdobeCmyk, {0, 90, 255, 0}, {255, 165, 0}},
+        ColourCase{"PlainCmyk", JpegKind::PlainCmyk, {0, 90, 255, 0}, {255, 165, 0}},
+        ColourCase{"AdobeYcck", JpegKind::AdobeYcck, {0, 90, 255, 0}, {255, 165, 0}},
+        ColourCase{"CmykBlackInk", JpegKind::AdobeCmyk, {0, 0, 0, 128}, {127, 127, 127}}),
+    [](const auto& info) { return info.param.name; });
+
 TEST(JpegPicture, BytesThatAreNoPictureRaiseAReadableError) {
-    try {
-        DecodeJpeg("not a picture at all", "T-1.jpg");
-        FAIL() << "expected an IoError";
-    } catch (const IoError& e) {
-        EXPECT_NE(std::string(e.what()).find("T-1.jpg"), std::string::npos);
-    }
-    std::string_view all = DefaultPictureJpeg();
-    EXPECT_THROW(DecodeJpeg(all.substr(0, 200), "cut.jpg"), IoError);
+    EXPECT_NE(ErrorOf("not a picture at all").find("T-1.jpg"), std::string::npos);
+    EXPECT_THROW(DecodeJpeg(DefaultPictureJpeg().substr(0, 200), "cut.jpg"), IoError);
+}
+
+TEST(JpegPicture, DataEndingEarlyIsNotDecoded) {
+    // libjpeg fills a cut picture with grey and only warns; cut inside the
+    // picture data, well past the header.
+    JpegSpec spec;
+    spec.width = spec.height = 200;
+    spec.noise = true;
+    const std::string whole = WriteJpeg(spec);
+    const std::size_t data = whole.find("\xFF\xDA", 0, 2) + 14;
+    ASSERT_GT(whole.size(), data + 4000);
+    EXPECT_NE(ErrorOf(whole.substr(0, data + 2000)).find("Premature end"), std::string::npos);
+    EXPECT_EQ(ErrorOf(whole), "");
+}
+
+TEST(JpegPicture, DataCutInAProgressivePictureIsNotDecoded) {
+    JpegSpec spec;
+    spec.width = spec.height = 200;
+    spec.noise = true;
+    spec.kind = JpegKind::Progressive;
+    const std::string whole = WriteJpeg(spec);
+    EXPECT_NE(ErrorOf(whole.substr(0, whole.size() / 2)), "");
+}
+
+TEST(JpegPicture, HugeDeclaredSizeIsRefusedFromTheHeader) {
+    // A 156-byte file claiming 65500 x 65500 must not be allocated.
+    const std::string header = testsupport::JpegHeaderOnly(65500, 65500);
+    EXPECT_NE(ErrorOf(header).find("65500 x 65500"), std::string::npos);
+    int w = 0, h = 0;
+    EXPECT_THROW(ReadJpegSize(header, "T-1.jpg", w, h), IoError);
+    // Within the side limit but past the pixel limit.
+    EXPECT_NE(ErrorOf(testsupport::JpegHeaderOnly(15000, 15000)), "");
+}
+
+TEST(JpegPicture, LargeHeaderWithoutDataFailsWithoutDecodingIt) {
+    EXPECT_NE(ErrorOf(testsupport::JpegHeaderOnly(10000, 10000)).find("Premature end"),
+              std::string::npos);
+}
+
+TEST(JpegPicture, LargePictureIsDecodedScaledDownKeepingItsDeclaredSize) {
+    JpegSpec spec;
+    spec.width = 4000;
+    spec.height = 1000;
+    const Picture p = DecodeJpeg(WriteJpeg(spec), "E5-2.jpg");
+    EXPECT_EQ(p.sourceWidth, 4000);
+    EXPECT_EQ(p.sourceHeight, 1000);
+    EXPECT_LE(p.width, kFigureDecodeBox.width);
+    EXPECT_LE(p.height, kFigureDecodeBox.height);
+    EXPECT_EQ(p.width, 1000);  // 2/8: the largest eighth that fits 1200 wide
+    EXPECT_NEAR(p.rgb[0], 255, 6);
+    int w = 0, h = 0;
+    ReadJpegSize(WriteJpeg(spec), "E5-2.jpg", w, h);
+    EXPECT_EQ(w, 4000);
 }
 
 }  // namespace

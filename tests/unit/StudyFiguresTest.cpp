@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "JpegWriter.h"
 #include "StudyFixture.h"
 #include "study/FigureRules.h"
 
@@ -58,6 +59,32 @@ TEST_F(FiguresTest, DamagedPictureIsReported) {
     EXPECT_NE(Output().find("MESSAGE"), std::string::npos);
     EXPECT_NE(Output().find("T-2.jpg"), std::string::npos);
     EXPECT_FALSE(form().Panel1.Visible());
+}
+
+TEST_F(FiguresTest, PictureCutInsideItsDataIsReportedNotShown) {
+    testsupport::JpegSpec spec;
+    spec.width = spec.height = 300;
+    spec.noise = true;
+    const std::string whole = testsupport::WriteJpeg(spec);
+    folder.Write("T-1.jpg", whole.substr(0, whole.find("\xFF\xDA", 0, 2) + 2000));
+    Start();
+    ShowFigure("in figure T-1?");
+    EXPECT_NE(Output().find("T-1.jpg\": Premature end"), std::string::npos) << Output();
+    EXPECT_FALSE(form().Panel1.Visible());
+}
+
+TEST_F(FiguresTest, CmykPictureIsShownAtItsSize) {
+    testsupport::JpegSpec spec;
+    spec.width = 640;
+    spec.height = 480;
+    spec.kind = testsupport::JpegKind::AdobeCmyk;
+    folder.Write("T-3.jpg", testsupport::WriteJpeg(spec));
+    Start();
+    ShowFigure("in figure T-3?");
+    EXPECT_EQ(Output(), "");
+    EXPECT_TRUE(form().Panel1.Visible());
+    EXPECT_EQ(form().Image1.PictureWidth(), 640);
+    EXPECT_EQ(form().Image1.Width(), 413);  // 480 high fits 310 high
 }
 
 TEST_F(FiguresTest, NameReachingOutsideTheFolderIsNotLoaded) {
