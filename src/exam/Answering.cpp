@@ -51,9 +51,12 @@ void TForm1::AnswerMouseDown(int number, MouseButton button) {
     RunState& s = state;
     Panel1.Hide();
     Button2.Hide();
-    // While an answer's feedback runs, further presses neither score nor
-    // repaint it; with no question on screen there is nothing to answer.
-    if (s.AnswerPending || RichEdit1.LineCount() == 0)
+    // With no question on screen there is nothing to answer.
+    if (RichEdit1.LineCount() == 0)
+        return;
+    // The question whose feedback runs was scored once: a second left press
+    // changes nothing. Showing the next question ends that feedback.
+    if (button == MouseButton::Left && s.AnswerPending)
         return;
     s.SelectedAnswer = number;
     if (button != MouseButton::Left)

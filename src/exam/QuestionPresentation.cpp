@@ -33,8 +33,11 @@ QuestionFields SplitEntry(const Text& entry) {
 }
 
 // Every new question starts from these colours and fonts; the answer
-// feedback changes them.
+// feedback changes them. The feedback of the question replaced ends here, so
+// neither its choice nor its timer count reaches the new one.
 void ResetDisplay(TForm1& form) {
+    form.state.AnswerPending = false;
+    form.state.SelectedAnswer = 0;
     form.Panel1.Hide();
     form.Button2.Hide();
     form.Memo3.Clear();

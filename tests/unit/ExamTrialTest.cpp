@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ExamFixture.h"
+#include "exam/AnswerText.h"
 
 namespace ktq {
 namespace {
@@ -27,7 +28,6 @@ TEST_F(TrialTest, APressDuringFeedbackIsNotScoredAgain) {
     Ticks(1);
     Press(1);
     Press(3);
-    Press(3, MouseButton::Right);
     EXPECT_EQ(form().state.DoneCount, 1);
     EXPECT_EQ(form().state.CorrectCount, 1);
     EXPECT_EQ(form().state.SelectedAnswer, 1);
@@ -35,6 +35,61 @@ TEST_F(TrialTest, APressDuringFeedbackIsNotScoredAgain) {
     Ticks(1);  // the feedback ran on and ends on time
     EXPECT_NE(form().state.QuestionCode, "T1A01");
     EXPECT_EQ(FontOf(3).color, kBlue);
+}
+
+TEST_F(TrialTest, ARightPressDuringFeedbackMarksItsBoxWithoutScoring) {
+    UseBank(Bank(10));
+    Show("T1A01");
+    Press(1);
+    Ticks(1);
+    Press(3, MouseButton::Right);
+    EXPECT_EQ(form().state.SelectedAnswer, 3);
+    Ticks(1);
+    EXPECT_EQ(FontOf(3).color, form().state.SpareColor2);
+    EXPECT_EQ(FontOf(1).color, form().state.CorrectColor);
+    EXPECT_EQ(form().state.DoneCount, 1);
+    EXPECT_EQ(form().state.QuestionCode, "T1A01");  // held for the wrong-answer delay
+}
+
+// Guards against the feedback of a skipped question swallowing the answer to
+// the next one, painting the old choice on it and advancing on the old count.
+TEST_F(TrialTest, ANewQuestionEndsTheFeedbackOfTheOldOne) {
+    UseBank(Bank(10));
+    Show("T1A01");
+    Press(2);
+    Ticks(1);
+    Guarded([this] { form().Button4Click(); });
+    EXPECT_FALSE(form().state.AnswerPending);
+    EXPECT_EQ(form().state.SelectedAnswer, 0);
+    const Text code = form().state.QuestionCode;
+    const int right = BoxNumberOfLetter(form().state.CorrectLetter);
+    Ticks(1);
+    for (int box = 1; box <= 4; ++box) EXPECT_EQ(FontOf(box).color, kBlue) << box;
+    Press(right);
+    EXPECT_EQ(form().state.DoneCount, 2);
+    EXPECT_EQ(form().state.CorrectCount, 1);
+    Ticks(1);
+    EXPECT_EQ(FontOf(right).color, form().state.CorrectColor);
+    EXPECT_EQ(form().state.QuestionCode, code);
+    Ticks(1);  // a right answer moves on after two ticks
+    EXPECT_NE(form().state.QuestionCode, code);
+}
+
+TEST_F(TrialTest, AQuestionChosenByCodeDuringFeedbackIsAnsweredNormally) {
+    UseBank(Bank(10));
+    Show("T1A01");
+    Press(2);
+    Ticks(1);
+    form().ComboBox2.SetEnabled(true);  // as "Prepare.." leaves it
+    form().ComboBox2.UserType("T1A03");
+    EXPECT_EQ(form().state.QuestionCode, "T1A03");
+    Press(4);
+    EXPECT_EQ(form().state.IncorrectList, "T1A01\tA\tB,T1A03\tC\tD,");
+    // Counted from the old answer, the delay would have run out here.
+    Ticks(form().TrackBar1.Position() + 1);
+    EXPECT_EQ(form().state.QuestionCode, "T1A03");
+    Ticks(1);
+    EXPECT_NE(form().state.QuestionCode, "T1A03");
 }
 
 // Guards against the timer painting the correct answer of a question that
