@@ -28,6 +28,9 @@ struct RunState {
     Text KeyAlphabet;
     LineList PoolLines;
     LineList QuestionBank;
+    // The prepared bank file QuestionBank was loaded from; empty when it was
+    // built from a pool.
+    Text QuestionBankFile;
     LineList StudyNotes;
     LineList RuleLines;
     Text SectionSign;

@@ -43,6 +43,7 @@ const std::map<std::string, Describer>& Table() {
         {"KeyAlphabet", TextOf(&RunState::KeyAlphabet)},
         {"PoolLines", ListOf(&RunState::PoolLines)},
         {"QuestionBank", ListOf(&RunState::QuestionBank)},
+        {"QuestionBankFile", TextOf(&RunState::QuestionBankFile)},
         {"StudyNotes", ListOf(&RunState::StudyNotes)},
         {"RuleLines", ListOf(&RunState::RuleLines)},
         {"SectionSign", TextOf(&RunState::SectionSign)},

@@ -20,6 +20,7 @@ void TForm1::Button1Click() {
     if (s.TestsMode) {
         // A prepared bank is read as it is, with its notes, from the file chosen.
         s.QuestionBank = ReadLines(ComboBox1.GetText());
+        s.QuestionBankFile = ComboBox1.GetText();
         if (!s.QuestionBank.empty())
             Button4.SetEnabled(true);
         for (const Text& record : s.QuestionBank) ComboBox2.AddItem(GetField(record, kTab, 1));
@@ -51,6 +52,7 @@ void TForm1::Button1Click() {
 void TForm1::BuildQuestionBank() {
     RunState& s = state;
     s.QuestionBank.clear();
+    s.QuestionBankFile.clear();
     BuiltBank built = BuildBankRecords(s.PoolLines);
     for (const Text& code : built.codes) ComboBox2.AddItem(code);
     s.QuestionBank = std::move(built.records);

@@ -22,7 +22,7 @@ void WriteSwotFile(TForm1& form, const LineList& entries) {
 
     const Text selected = form.ComboBox1.GetText();
     const Text name = SwotFileName(selected, form.state.TestsMode);
-    LineList file = SwotHeaderLines(selected, FormatDateTime(form.Sys().Now()));
+    LineList file = SwotHeaderLines(selected, form.Sys().LocalDateTimeText(form.Sys().Now()));
     const LineList& shown = form.Memo1.Lines();
     file.insert(file.end(), shown.begin(), shown.end());
     WriteLinesReplacing(name, file);
@@ -51,10 +51,14 @@ void TForm1::Button3Click() {
 void TForm1::WriteSwotFromBank() {
     DisableSwotButtons(*this);
     RunState& s = state;
-    // A bank prepared from an earlier selection would not match the selected
-    // file line for line, so the study file is always made from the file itself.
-    if (s.QuestionBank.empty() || s.QuestionBank.size() != s.PoolLines.size())
-        s.QuestionBank = ReadLines(ComboBox1.GetText());
+    // A bank prepared from an earlier selection would not be the selected
+    // file, so the study file is always made from the file itself.
+    const Text selected = ComboBox1.GetText();
+    if (s.QuestionBank.empty() || s.QuestionBankFile != selected ||
+        s.QuestionBank.size() != s.PoolLines.size()) {
+        s.QuestionBank = ReadLines(selected);
+        s.QuestionBankFile = selected;
+    }
     LineList entries;
     for (std::size_t i = 0; i < s.QuestionBank.size(); ++i) {
         if (i < s.PoolLines.size() && s.PoolLines[i].empty())
@@ -63,6 +67,7 @@ void TForm1::WriteSwotFromBank() {
     }
     WriteSwotFile(*this, entries);
     s.QuestionBank.clear();
+    s.QuestionBankFile.clear();
 }
 
 void TForm1::WriteSwotFromPool() {

@@ -80,6 +80,22 @@ TEST_F(SwotRunTest, PreparedBankFromAnEarlierSelectionIsNotUsed) {
     EXPECT_TRUE(form().state.QuestionBank.empty());
 }
 
+TEST_F(SwotRunTest, PreparedBankOfTheSameLengthFromAnotherFileIsNotUsed) {
+    // Guards against comparing lengths only: both banks have two lines.
+    folder.Write("tech-tests.txt", Record("A") + "\r\n" + Record("B") + "\r\n");
+    folder.Write("general-tests.txt", Record("C") + "\r\n" + Record("D") + "\r\n");
+    Start();
+    Select("tech-tests.txt");
+    Guarded([this] { form().Button1Click(); });
+    Select("general-tests.txt");
+    Guarded([this] { form().Button3Click(); });
+
+    const LineList file = ReadLines("SWOT Extract # general.txt");
+    EXPECT_EQ(
+        LineList(file.begin() + 4, file.end()),
+        (LineList{"1.  Which band?", "--->  7 MHz", "", "2.  Which band?", "---> 28.4 MHz", ""}));
+}
+
 TEST_F(SwotRunTest, FailedWriteLeavesNoFileAndSkipsTheRest) {
     folder.Write("tech-tests.txt", Record("A") + "\r\n");
     folder.Write("SWOT Extract # tech.txt", "an earlier study file\r\n");
