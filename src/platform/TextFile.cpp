@@ -1,5 +1,8 @@
 #include "platform/TextFile.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -72,35 +75,64 @@ LineList ReadLines(const Text& name) {
     return ParseLines(ReadBytes(name));
 }
 
-void WriteBytesReplacing(const fs::path& path, std::string_view bytes) {
-    const Text shown = FromOsName(path);
-    fs::path temp = path;
-    temp += ".ktq-part";
-    std::FILE* f = std::fopen(temp.c_str(), "wb");
-    if (f == nullptr)
-        throw IoError("Cannot create file " + Quoted(shown) + ": " + SystemReason());
+namespace {
+
+// A temporary name of our own beside the file: created new, never through a
+// link someone planted under a name we might use.
+int CreateTemporaryBeside(const fs::path& path, fs::path& temp) {
+    static unsigned serial = 0;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temp = path;
+        temp += ".ktq-part-" + std::to_string(::getpid()) + "-" + std::to_string(++serial);
+        const int fd =
+            ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
+// Writes everything; the error number of the first failure, 0 on success.
+int WriteAll(int fd, std::string_view bytes) {
     std::size_t toWrite = bytes.size();
-    bool injected = g_failAfterBytes && *g_failAfterBytes < toWrite;
+    const bool injected = g_failAfterBytes && *g_failAfterBytes < toWrite;
     if (injected)
         toWrite = *g_failAfterBytes;
-    bool ok = std::fwrite(bytes.data(), 1, toWrite, f) == toWrite;
-    ok = std::fflush(f) == 0 && ok;
-    ok = std::fclose(f) == 0 && ok;
-    if (injected) {
-        errno = ENOSPC;
-        ok = false;
+    std::size_t done = 0;
+    while (done < toWrite) {
+        const ssize_t n = ::write(fd, bytes.data() + done, toWrite - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return n < 0 ? errno : EIO;
+        done += static_cast<std::size_t>(n);
     }
-    if (!ok) {
-        std::string reason = SystemReason();
-        std::error_code ec;
-        fs::remove(temp, ec);
-        throw IoError("Cannot write file " + Quoted(shown) + ": " + reason);
+    return injected ? ENOSPC : 0;
+}
+
+}  // namespace
+
+void WriteBytesReplacing(const fs::path& path, std::string_view bytes) {
+    const Text shown = FromOsName(path);
+    fs::path temp;
+    const int fd = CreateTemporaryBeside(path, temp);
+    if (fd < 0)
+        throw IoError("Cannot create file " + Quoted(shown) + ": " + SystemReason());
+    int failure = WriteAll(fd, bytes);
+    // On disk before the rename, so a power cut cannot leave an empty file
+    // where a good one stood.
+    if (failure == 0 && ::fsync(fd) != 0)
+        failure = errno;
+    if (::close(fd) != 0 && failure == 0)
+        failure = errno;
+    if (failure == 0 && ::rename(temp.c_str(), path.c_str()) != 0) {
+        failure = errno;
+        ::unlink(temp.c_str());
+        throw IoError("Cannot replace file " + Quoted(shown) + ": " + std::strerror(failure));
     }
-    std::error_code ec;
-    fs::rename(temp, path, ec);
-    if (ec) {
-        fs::remove(temp, ec);
-        throw IoError("Cannot replace file " + Quoted(shown) + ": " + ec.message());
+    if (failure != 0) {
+        ::unlink(temp.c_str());
+        throw IoError("Cannot write file " + Quoted(shown) + ": " + std::strerror(failure));
     }
 }
 

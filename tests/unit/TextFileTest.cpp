@@ -44,6 +44,44 @@ TEST(TextFileWriting, AFailedWriteLeavesTheOldFileWholeAndNoTemporaryBehind) {
     EXPECT_EQ(entries, 1);
 }
 
+std::string ReplaceError(const Text& name) {
+    try {
+        WriteLinesReplacing(name, {"new"});
+    } catch (const IoError& e) {
+        return e.what();
+    }
+    return "";
+}
+
+// Guards against the reason being lost while the temporary file is removed
+// ("Cannot replace file ...: Success").
+TEST(TextFileWriting, AFailureCarriesItsRealReason) {
+    WorkingFolder folder;
+    std::filesystem::create_directories(folder.Path() / "qstnslog.txt" / "inside");
+    EXPECT_EQ(ReplaceError("qstnslog.txt"), "Cannot replace file \"qstnslog.txt\": Is a directory");
+    testing::FailWritesAfterBytes(1);
+    EXPECT_EQ(ReplaceError("qstns.txt"),
+              "Cannot write file \"qstns.txt\": No space left on device");
+    testing::FailWritesAfterBytes(std::nullopt);
+    EXPECT_FALSE(folder.Exists("qstns.txt"));
+    int entries = 0;
+    for (auto& e : std::filesystem::directory_iterator(folder.Path())) {
+        (void)e;
+        ++entries;
+    }
+    EXPECT_EQ(entries, 1);
+}
+
+TEST(TextFileWriting, ALinkPlantedAtATemporaryNameIsNotWrittenThrough) {
+    WorkingFolder folder;
+    folder.Write("victim.txt", "precious\r\n");
+    std::filesystem::create_symlink(folder.Path() / "victim.txt",
+                                    folder.Path() / "qstns.txt.ktq-part");
+    WriteLinesReplacing("qstns.txt", {"bank"});
+    EXPECT_EQ(folder.Read("victim.txt"), "precious\r\n");
+    EXPECT_EQ(folder.Read("qstns.txt"), "bank\r\n");
+}
+
 TEST(TextFileWriting, AWriteIntoAMissingFolderIsReported) {
     WorkingFolder folder;
     EXPECT_THROW(WriteLinesReplacing("no-such-folder/x.txt", {"a"}), IoError);
