@@ -1,7 +1,10 @@
+#include <clocale>
 #include <iostream>
 
 #include "ScriptDriver.h"
 
 int main(int argc, char** argv) {
+    // Dates as the user writes them; numbers and text stay in the C locale.
+    std::setlocale(LC_TIME, "");
     return ktq::RunHeadlessProgram(argc, argv, std::cin, std::cout, std::cerr);
 }

@@ -1,7 +1,10 @@
 #include "platform/DateTime.h"
 
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
+#include <string_view>
 
 namespace ktq {
 namespace {
@@ -48,17 +51,60 @@ std::optional<DateTime> ParseDateTime(const std::string& text) {
     return MakeDateTime(y, mo, d, h, mi, s);
 }
 
+namespace {
+
+struct CivilTime {
+    int year = 0;
+    unsigned month = 0, day = 0;
+    int hour = 0, minute = 0, second = 0;
+    int weekday = 0;  // 0 Sunday
+};
+
+CivilTime ToCivil(DateTime t) {
+    const std::int64_t totalSeconds = t.ms >= 0 ? t.ms / 1000 : (t.ms - 999) / 1000;
+    const std::int64_t days =
+        totalSeconds >= 0 ? totalSeconds / 86400 : (totalSeconds - 86399) / 86400;
+    const std::int64_t secondOfDay = totalSeconds - days * 86400;
+    CivilTime c;
+    CivilFromDays(days, c.year, c.month, c.day);
+    c.hour = static_cast<int>(secondOfDay / 3600);
+    c.minute = static_cast<int>(secondOfDay / 60 % 60);
+    c.second = static_cast<int>(secondOfDay % 60);
+    c.weekday = static_cast<int>(((days % 7) + 11) % 7);  // 1970-01-01 was a Thursday
+    return c;
+}
+
+bool IsPlainCLocale(const char* name) {
+    const std::string_view n = name == nullptr ? "C" : name;
+    return n == "C" || n == "POSIX" || n.starts_with("C.");
+}
+
+}  // namespace
+
 std::string FormatDateTime(DateTime t) {
-    std::int64_t totalSeconds = t.ms >= 0 ? t.ms / 1000 : (t.ms - 999) / 1000;
-    std::int64_t days = totalSeconds >= 0 ? totalSeconds / 86400 : (totalSeconds - 86399) / 86400;
-    std::int64_t secondOfDay = totalSeconds - days * 86400;
-    int y = 0;
-    unsigned m = 0, d = 0;
-    CivilFromDays(days, y, m, d);
+    const CivilTime c = ToCivil(t);
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%02u/%02u/%04d %02d:%02d:%02d", d, m, y,
-                  static_cast<int>(secondOfDay / 3600), static_cast<int>(secondOfDay / 60 % 60),
-                  static_cast<int>(secondOfDay % 60));
+    std::snprintf(buf, sizeof buf, "%02u/%02u/%04d %02d:%02d:%02d", c.day, c.month, c.year, c.hour,
+                  c.minute, c.second);
+    return buf;
+}
+
+std::string FormatDateTimeForLocale(DateTime t) {
+    if (IsPlainCLocale(std::setlocale(LC_TIME, nullptr)))
+        return FormatDateTime(t);
+    const CivilTime c = ToCivil(t);
+    std::tm tm{};
+    tm.tm_year = c.year - 1900;
+    tm.tm_mon = static_cast<int>(c.month) - 1;
+    tm.tm_mday = static_cast<int>(c.day);
+    tm.tm_hour = c.hour;
+    tm.tm_min = c.minute;
+    tm.tm_sec = c.second;
+    tm.tm_wday = c.weekday;
+    tm.tm_isdst = -1;
+    char buf[128];
+    if (std::strftime(buf, sizeof buf, "%x %X", &tm) == 0)
+        return FormatDateTime(t);
     return buf;
 }
 

@@ -16,8 +16,12 @@ struct DateTime {
 DateTime MakeDateTime(int year, int month, int day, int hour = 0, int minute = 0, int second = 0);
 // "YYYY-MM-DD HH:MM:SS"; empty optional when malformed.
 std::optional<DateTime> ParseDateTime(const std::string& text);
-// Short date and long time, day first: "08/12/2026 14:03:05".
+// Short date and long time, day first: "08/12/2026 14:03:05". The fixed
+// form where the user has chosen no locale.
 std::string FormatDateTime(DateTime t);
+// Short date and long time in the C library's LC_TIME locale (UTF-8 text),
+// or FormatDateTime where that is C or POSIX.
+std::string FormatDateTimeForLocale(DateTime t);
 // Whole seconds between two points, whichever comes first.
 std::int64_t WholeSecondsBetween(DateTime a, DateTime b);
 

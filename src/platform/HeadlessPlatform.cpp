@@ -33,6 +33,10 @@ void HeadlessPlatform::ShowMessage(const Text& title, const Text& text) {
     out_ << "MESSAGE \"" << Cp1252ToUtf8(title) << "\": " << Cp1252ToUtf8(oneLine) << "\n";
 }
 
+Text HeadlessPlatform::LocalDateTimeText(DateTime t) {
+    return Utf8ToCp1252(FormatDateTimeForLocale(t));
+}
+
 void HeadlessPlatform::OpenWithViewer(const Text& file) {
     out_ << "OPEN FILE " << Cp1252ToUtf8(file) << "\n";
 }

@@ -17,6 +17,9 @@ class HeadlessPlatform : public Platform {
     HeadlessPlatform(std::ostream& out, std::unique_ptr<SettingsStore> settings);
 
     DateTime Now() override { return now_; }
+    // In the C library's LC_TIME locale, which the driver takes from the
+    // environment.
+    Text LocalDateTimeText(DateTime t) override;
     std::uint64_t HighResolutionCounter() override;
     void ShowMessage(const Text& title, const Text& text) override;
     int ScreenHeight() override { return screenHeight_; }

@@ -15,6 +15,8 @@ class Platform {
   public:
     virtual ~Platform() = default;
     virtual DateTime Now() = 0;
+    // The user's short date and long time, as the desktop shows them.
+    virtual Text LocalDateTimeText(DateTime t) = 0;
     // The high-resolution performance counter that seeds the random draw.
     virtual std::uint64_t HighResolutionCounter() = 0;
     // A modal message box with an OK button; returns when it is closed.

@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QLabel>
+#include <QLocale>
 #include <QMessageBox>
 #include <QSettings>
 #include <QTimer>
@@ -9,6 +10,7 @@
 
 #include "GuiFixture.h"
 #include "platform/TextFile.h"
+#include "ui/qt/QtPlatform.h"
 #include "ui/qt/QtSettingsStore.h"
 
 namespace ktq::guitest {
@@ -71,6 +73,22 @@ TEST_F(QtPlatformTest, ClockFolderAndScreen) {
     EXPECT_EQ(qt.CurrentFolder(), FromOsName(std::filesystem::current_path()));
     EXPECT_GT(qt.ScreenHeight(), 0);
     EXPECT_TRUE(qt.CommandLineParameters().empty());
+}
+
+TEST_F(QtPlatformTest, DatesFollowTheUsersLocale) {
+    QtPlatform qt(std::make_unique<MemorySettingsStore>());
+    const DateTime t = MakeDateTime(2026, 12, 8, 14, 3, 5);
+    const QLocale previous;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(qt.LocalDateTimeText(t), "08.12.26 14:03:05");
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    const Text us = qt.LocalDateTimeText(t);
+    EXPECT_EQ(us.substr(0, 8), "12/8/26 ");
+    EXPECT_NE(us.find("2:03:05"), Text::npos);
+    EXPECT_NE(us.find("PM"), Text::npos);
+    QLocale::setDefault(QLocale::c());
+    EXPECT_EQ(qt.LocalDateTimeText(t), "08/12/2026 14:03:05");
+    QLocale::setDefault(previous);
 }
 
 }  // namespace

@@ -7,6 +7,9 @@
 #   exit-code        the expected exit code (default 0)
 #   expected-files/  files the working folder must then hold, byte for byte
 #   absent-files     names (one a line) that must not exist afterwards
+#   locale           a locale (e.g. en_US.UTF-8) to run in; compiled for the
+#                    run with localedef, so the machine need not have it.
+#                    Without it the run is in the C locale.
 # In expected.txt and expected-files/, @FOLDER@ stands for the working folder's
 # full path, which differs from one build folder to the next.
 set -u
@@ -15,6 +18,15 @@ rm -rf "$work" && mkdir -p "$work/folder"
 [ -d "$dir/files" ] && cp -a "$dir/files/." "$work/folder/"
 opts=(--now "2026-12-08 09:00:00")
 if [ -f "$dir/options" ]; then eval "opts=($(cat "$dir/options"))"; fi
+unset LC_ALL LANG LANGUAGE
+export LC_TIME=C
+if [ -f "$dir/locale" ]; then
+  LC_TIME=$(cat "$dir/locale")
+  mkdir -p "$work/locales"
+  localedef -i "${LC_TIME%%.*}" -f "${LC_TIME#*.}" "$work/locales/$LC_TIME" 2>"$work/localedef.log" ||
+    { echo "cannot compile locale $LC_TIME"; cat "$work/localedef.log"; exit 1; }
+  export LOCPATH=$work/locales
+fi
 ( cd "$work/folder" && "$bin" --script "$dir/script.txt" "${opts[@]}" >"$work/stdout" 2>"$work/stderr" )
 rc=$?
 want_rc=0

@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
+#include <QLocale>
 #include <QMessageBox>
 #include <QScreen>
 #include <QUrl>
@@ -28,6 +29,19 @@ DateTime QtPlatform::Now() {
     QDateTime local = QDateTime::currentDateTime();
     QDateTime wall(local.date(), local.time(), Qt::UTC);
     return DateTime{wall.toMSecsSinceEpoch()};
+}
+
+Text QtPlatform::LocalDateTimeText(DateTime t) {
+    const QLocale locale;
+    if (locale.language() == QLocale::C)
+        return FormatDateTime(t);
+    const QDateTime wall = QDateTime::fromMSecsSinceEpoch(t.ms, Qt::UTC);
+    // The long time format names the time zone; the wall clock has none.
+    QString timeFormat = locale.timeFormat(QLocale::LongFormat);
+    timeFormat.remove(QLatin1Char('t'));
+    const QString text = locale.toString(wall.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
+                         locale.toString(wall.time(), timeFormat.trimmed());
+    return Utf8ToCp1252(text.toStdString());
 }
 
 std::uint64_t QtPlatform::HighResolutionCounter() {

@@ -13,6 +13,8 @@ class QtPlatform : public Platform {
     explicit QtPlatform(std::unique_ptr<SettingsStore> settings = nullptr);
 
     DateTime Now() override;
+    // In Qt's default locale, which is the user's unless a test sets another.
+    Text LocalDateTimeText(DateTime t) override;
     std::uint64_t HighResolutionCounter() override;
     void ShowMessage(const Text& title, const Text& text) override;
     int ScreenHeight() override;
