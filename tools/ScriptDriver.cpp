@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <fstream>
+#include <functional>
 #include <iostream>
 #include <sstream>
 
@@ -72,29 +73,32 @@ bool ScriptDriver::Run(const std::string& rawLine) {
     if (first == std::string::npos || line[first] == '#')
         return true;
     line = line.substr(first);
-    auto [verb, rest] = SplitWord(line);
+    // Plain names, not structured bindings: the actions capture them.
+    const auto words = SplitWord(line);
+    const std::string verb = words.first, rest = words.second;
     const Text text = Utf8ToCp1252(rest);
 
     if (verb == "select") {
         form_.RunGuarded([&] { UserAction(verb, "ComboBox1", form_.ComboBox1.UserType(text)); });
     } else if (verb == "click") {
+        // The kind is checked before the general error report guards the
+        // action, so a malformed action ends the script.
         Control& c = NeedControl(rest);
-        form_.RunGuarded([&] {
-            bool ok = false;
-            if (auto* b = dynamic_cast<Button*>(&c))
-                ok = b->UserClick();
-            else if (auto* k = dynamic_cast<CheckBox*>(&c))
-                ok = k->UserClick();
-            else if (auto* i = dynamic_cast<Image*>(&c))
-                ok = i->UserClick();
-            else if (auto* m = dynamic_cast<Memo*>(&c))
-                ok = m->UserMouseDown(MouseButton::Left);
-            else
-                throw ScriptError("\"" + rest + "\" cannot be clicked");
-            UserAction(verb, rest, ok);
-        });
+        std::function<bool()> click;
+        if (auto* b = dynamic_cast<Button*>(&c))
+            click = [b] { return b->UserClick(); };
+        else if (auto* k = dynamic_cast<CheckBox*>(&c))
+            click = [k] { return k->UserClick(); };
+        else if (auto* i = dynamic_cast<Image*>(&c))
+            click = [i] { return i->UserClick(); };
+        else if (auto* m = dynamic_cast<Memo*>(&c))
+            click = [m] { return m->UserMouseDown(MouseButton::Left); };
+        else
+            throw ScriptError("\"" + rest + "\" cannot be clicked");
+        form_.RunGuarded([&] { UserAction(verb, rest, click()); });
     } else if (verb == "press") {
-        auto [name, button] = SplitWord(rest);
+        const auto split = SplitWord(rest);
+        const std::string name = split.first, button = split.second;
         auto* m = dynamic_cast<Memo*>(&NeedControl(name));
         if (m == nullptr)
             throw ScriptError("\"" + name + "\" cannot be pressed");
@@ -108,21 +112,20 @@ bool ScriptDriver::Run(const std::string& rawLine) {
             throw ScriptError("\"" + rest + "\" has no pointer handling");
         form_.RunGuarded([&] { UserAction(verb, rest, m->UserMouseMove()); });
     } else if (verb == "type") {
-        auto [name, typed] = SplitWord(rest);
+        const auto split = SplitWord(rest);
+        const std::string name = split.first, typed = split.second;
         Control& c = NeedControl(name);
-        Text value = Utf8ToCp1252(typed);
-        form_.RunGuarded([&] {
-            bool ok = false;
-            if (auto* e = dynamic_cast<Edit*>(&c))
-                ok = e->UserType(value);
-            else if (auto* cb = dynamic_cast<ComboBox*>(&c))
-                ok = cb->UserType(value);
-            else if (auto* m = dynamic_cast<Memo*>(&c))
-                ok = m->UserType(value);
-            else
-                throw ScriptError("\"" + name + "\" takes no typing");
-            UserAction(verb, name, ok);
-        });
+        const Text value = Utf8ToCp1252(typed);
+        std::function<bool()> type;
+        if (auto* e = dynamic_cast<Edit*>(&c))
+            type = [e, value] { return e->UserType(value); };
+        else if (auto* cb = dynamic_cast<ComboBox*>(&c))
+            type = [cb, value] { return cb->UserType(value); };
+        else if (auto* m = dynamic_cast<Memo*>(&c))
+            type = [m, value] { return m->UserType(value); };
+        else
+            throw ScriptError("\"" + name + "\" takes no typing");
+        form_.RunGuarded([&] { UserAction(verb, name, type()); });
     } else if (verb == "step") {
         if (rest != "next" && rest != "prev")
             throw ScriptError("step takes next or prev");
@@ -162,7 +165,8 @@ bool ScriptDriver::Run(const std::string& rawLine) {
 }
 
 void ScriptDriver::Tick(const std::string& args) {
-    auto [name, countText] = SplitWord(args);
+    const auto split = SplitWord(args);
+    const std::string name = split.first, countText = split.second;
     auto* t = dynamic_cast<Timer*>(&NeedControl(name));
     if (t == nullptr)
         throw ScriptError("\"" + name + "\" is not a timer");

@@ -1,0 +1,57 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "ScriptDriver.h"
+#include "WorkingFolder.h"
+
+namespace ktq {
+namespace {
+
+struct DriverRun {
+    int code = 0;
+    std::string out, err;
+};
+
+DriverRun RunScript(const std::string& script) {
+    testsupport::WorkingFolder folder;
+    std::istringstream in(script);
+    std::ostringstream out, err;
+    const char* argv[] = {"ktqtests-headless", "--now", "2026-12-08 09:00:00"};
+    DriverRun r;
+    r.code = RunHeadlessProgram(3, argv, in, out, err);
+    r.out = out.str();
+    r.err = err.str();
+    return r;
+}
+
+struct MalformedCase {
+    const char* name;
+    const char* action;
+    const char* complaint;
+};
+
+class MalformedActionTest : public ::testing::TestWithParam<MalformedCase> {};
+
+// Guards against a wrong control kind slipping into the program's own error
+// report, which answers with a message box and carries on with exit code 0.
+TEST_P(MalformedActionTest, EndsTheScriptWithExitCode2) {
+    const DriverRun r = RunScript(std::string(GetParam().action) + "\nstate TestsMode\n");
+    EXPECT_EQ(r.code, 2);
+    EXPECT_EQ(r.err, std::string("script line 1: ") + GetParam().complaint + "\n");
+    EXPECT_EQ(r.out.find("false"), std::string::npos) << "the script went on";
+    EXPECT_EQ(r.out.find("MESSAGE \"KTQ"), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Actions, MalformedActionTest,
+    ::testing::Values(
+        MalformedCase{"ClickALabel", "click Label1", "\"Label1\" cannot be clicked"},
+        MalformedCase{"TypeIntoALabel", "type Label1 hello", "\"Label1\" takes no typing"},
+        MalformedCase{"PressAButton", "press Button1", "\"Button1\" cannot be pressed"},
+        MalformedCase{"TickALabel", "tick Label1", "\"Label1\" is not a timer"},
+        MalformedCase{"ClickNothing", "click Nothing", "no control named \"Nothing\""}),
+    [](const auto& info) { return info.param.name; });
+
+}  // namespace
+}  // namespace ktq
