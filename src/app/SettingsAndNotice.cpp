@@ -1,39 +1,45 @@
 // The values that outlive a run, and the first-run notice panel.
+#include <algorithm>
+
+#include "app/SettingsTable.h"
 #include "app/SettingsValues.h"
 #include "ui/TForm1.h"
 
 namespace ktq {
 
+namespace {
+
+SettingValue ReadSetting(SettingsStore& store, const SettingRow& row) {
+    if (row.kind == SettingKind::Text)
+        return {0, ReadTextSetting(store, row.key)};
+    if (row.kind == SettingKind::Flag)
+        return {ReadFlagSetting(store, row.key, row.fallback != 0) ? 1 : 0, {}};
+    int n = ReadIntegerSetting(store, row.key, row.fallback);
+    if (n < row.min || n > row.max)
+        n = row.outOfRange == OutOfRange::Clamp ? std::clamp(n, row.min, row.max) : row.fallback;
+    return {n, {}};
+}
+
+void WriteSetting(SettingsStore& store, const SettingRow& row, const SettingValue& value) {
+    if (row.kind == SettingKind::Text)
+        store.WriteText(kSettingsSection, row.key, value.text);
+    else if (row.kind == SettingKind::Flag)
+        WriteFlagSetting(store, row.key, value.number != 0);
+    else
+        WriteIntegerSetting(store, row.key, value.number);
+}
+
+}  // namespace
+
 void TForm1::LoadSettings() {
     SettingsStore& store = *state.Settings;
-    SetLeft(ReadIntegerSetting(store, "KTQExamsLeft", 100));
-    SetTop(ReadIntegerSetting(store, "KTQExamsTop", 100));
-    SetWidth(ReadIntegerSetting(store, "KTQExamsWidth", 860));
-    SetHeight(ReadIntegerSetting(store, "KTQExamsHeight", 425));
-    state.MaxHeight = ReadIntegerSetting(store, "KTQExamsMaxHeight", 600);
-    CheckBox1.SetChecked(ReadFlagSetting(store, "KTQExamsSeeDetails", false));
-    CheckBox2.SetChecked(ReadFlagSetting(store, "KTQExamsExtFigs", false));
-    TrackBar1.SetPosition(ReadIntegerSetting(store, "KTQExamsWrongDelay", 4));
-    Label24.SetText(std::to_string(TrackBar1.Position() + 2) + "S  ");
-    state.StartCount = ReadIntegerSetting(store, "KTQExamsStartCount", 0);
-    state.ShowNotice = ReadFlagSetting(store, "KTQExamsShowFlash", true);
-    state.StoredVersion = ReadTextSetting(store, "KTQExamsVersion");
+    for (const SettingRow& row : SettingsTable()) row.load(*this, ReadSetting(store, row));
     CheckBox3.SetChecked(!state.ShowNotice);
 }
 
 void TForm1::SaveSettings() {
     SettingsStore& store = *state.Settings;
-    WriteIntegerSetting(store, "KTQExamsLeft", Left());
-    WriteIntegerSetting(store, "KTQExamsTop", Top());
-    WriteIntegerSetting(store, "KTQExamsWidth", Width());
-    WriteIntegerSetting(store, "KTQExamsHeight", Height());
-    WriteIntegerSetting(store, "KTQExamsMaxHeight", state.MaxHeight);
-    WriteFlagSetting(store, "KTQExamsSeeDetails", CheckBox1.Checked());
-    WriteFlagSetting(store, "KTQExamsExtFigs", CheckBox2.Checked());
-    WriteIntegerSetting(store, "KTQExamsWrongDelay", TrackBar1.Position());
-    WriteIntegerSetting(store, "KTQExamsStartCount", state.StartCount);
-    WriteFlagSetting(store, "KTQExamsShowFlash", state.ShowNotice);
-    store.WriteText(kSettingsSection, "KTQExamsVersion", state.ProgramVersion);
+    for (const SettingRow& row : SettingsTable()) WriteSetting(store, row, row.save(*this));
 }
 
 void TForm1::Timer2Timer() {

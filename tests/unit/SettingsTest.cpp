@@ -147,6 +147,89 @@ TEST(Settings, OutOfRangeValuesAreBroughtIn) {
     }
 }
 
+struct LimitCase {
+    const char* key;
+    const char* value;
+};
+
+class SettingLimitTest : public ::testing::TestWithParam<LimitCase> {};
+
+// Guards against overflow on stored numbers at the integer limits: the
+// sanitizer build runs every one of them through a real INI file.
+TEST_P(SettingLimitTest, IsBroughtIntoARangeTheRulesCanHold) {
+    WorkingFolder folder;
+    const std::string ini = (folder.Path() / "settings.ini").string();
+    {
+        IniFileSettingsStore seed(ini);
+        seed.WriteText(kSettingsSection, "KTQExamsVersion", "1.1.0.1");
+        seed.WriteText(kSettingsSection, "KTQExamsSeeDetails", "1");
+        seed.WriteText(kSettingsSection, GetParam().key, GetParam().value);
+    }
+    IniFileSettingsStore store(ini);
+    {
+        Program program(store);
+        program.Start();
+        TForm1& f = program.Form();
+        EXPECT_GE(f.state.StartCount, 1);
+        EXPECT_LE(f.state.StartCount, 5);
+        EXPECT_EQ(f.Label37.GetText(), std::to_string(f.state.StartCount));
+        EXPECT_GE(f.Top(), -16384);
+        EXPECT_LE(f.Top(), 16384);
+        EXPECT_GE(f.TrackBar1.Position(), 1);
+        program.Close();
+    }
+    IniFileSettingsStore saved(ini);
+    for (const char* key : {"KTQExamsLeft", "KTQExamsTop", "KTQExamsWidth", "KTQExamsHeight",
+                            "KTQExamsMaxHeight", "KTQExamsStartCount"}) {
+        const int n = ParseDecimalInteger(Stored(saved, key)).value_or(-99999);
+        EXPECT_GE(n, -16384) << key;
+        EXPECT_LE(n, 16384) << key;
+    }
+    EXPECT_LE(ParseDecimalInteger(Stored(saved, "KTQExamsStartCount")).value_or(99), 5);
+}
+
+std::vector<LimitCase> LimitCases() {
+    std::vector<LimitCase> cases;
+    for (const char* key : {"KTQExamsLeft", "KTQExamsTop", "KTQExamsWidth", "KTQExamsHeight",
+                            "KTQExamsMaxHeight", "KTQExamsSeeDetails", "KTQExamsExtFigs",
+                            "KTQExamsWrongDelay", "KTQExamsStartCount", "KTQExamsShowFlash"}) {
+        for (const char* value : {"-2147483648", "2147483647", "0", "-1"})
+            cases.push_back({key, value});
+    }
+    return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryStoredNumber, SettingLimitTest, ::testing::ValuesIn(LimitCases()),
+                         [](const auto& info) {
+                             std::string v = info.param.value;
+                             for (char& c : v) c = c == '-' ? 'm' : c;
+                             return std::string(info.param.key) + "_" + v;
+                         });
+
+TEST(Settings, AStartCountAtTheLimitStopsAtFive) {
+    WorkingFolder folder;
+    MemorySettingsStore store;
+    store.WriteText(kSettingsSection, "KTQExamsVersion", "1.1.0.1");
+    store.WriteText(kSettingsSection, "KTQExamsStartCount", "2147483647");
+    Program program(store);
+    program.Start();
+    EXPECT_EQ(program.Form().Label37.GetText(), "5");
+    EXPECT_FALSE(program.Form().Label37.Visible());
+    program.Close();
+    EXPECT_EQ(Stored(store, "KTQExamsStartCount"), "5");
+}
+
+TEST(Settings, AWindowPlacedBeyondEveryScreenComesBack) {
+    WorkingFolder folder;
+    MemorySettingsStore store;
+    store.WriteText(kSettingsSection, "KTQExamsTop", "99999999");
+    store.WriteText(kSettingsSection, "KTQExamsLeft", "-2147483648");
+    Program program(store);
+    program.Start();
+    EXPECT_EQ(program.Form().Top(), 100);
+    EXPECT_EQ(program.Form().Left(), 100);
+}
+
 TEST(Notice, StaysUpForTwentyTicksAndTheChoiceCountsAtTheNextStart) {
     WorkingFolder folder;
     MemorySettingsStore store;
