@@ -1,8 +1,5 @@
 #include "platform/SettingsStore.h"
 
-#include <fstream>
-#include <sstream>
-
 #include "platform/TextFile.h"
 #include "text/Text.h"
 
@@ -29,13 +26,14 @@ IniFileSettingsStore::IniFileSettingsStore(std::string path) : path_(std::move(p
 }
 
 void IniFileSettingsStore::Load() {
-    std::ifstream in(path_, std::ios::binary);
-    if (!in)
-        return;
-    std::stringstream buffer;
-    buffer << in.rdbuf();
+    std::string bytes;
+    try {
+        bytes = ReadFileBytes(std::filesystem::path(path_), path_);
+    } catch (const IoError&) {
+        return;  // missing or unreadable: the defaults apply
+    }
     std::string current;
-    for (const std::string& raw : SplitLines(buffer.str())) {
+    for (const std::string& raw : SplitLines(bytes)) {
         std::string line = Trim(raw);
         if (line.empty() || line[0] == ';' || line[0] == '#')
             continue;
@@ -58,8 +56,17 @@ void IniFileSettingsStore::Save() {
     }
     std::string bytes;
     for (const std::string& l : lines) bytes += l + "\n";
+    // A store kept behind a link is written to the link's target, so the
+    // link stays as the user made it.
+    std::filesystem::path target(path_);
+    std::error_code ec;
+    if (std::filesystem::is_symlink(target, ec)) {
+        const std::filesystem::path resolved = std::filesystem::weakly_canonical(target, ec);
+        if (!ec)
+            target = resolved;
+    }
     try {
-        WriteBytesReplacing(std::filesystem::path(path_), bytes);
+        WriteBytesReplacing(target, bytes);
     } catch (const IoError&) {
         // A store that cannot be written is not reported to the user.
     }

@@ -1,6 +1,7 @@
 #include "platform/TextFile.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -57,22 +58,80 @@ LineList ParseLines(std::string_view bytes) {
     return SplitLines(bytes);
 }
 
+std::string ReadFileBytes(const fs::path& path, const Text& shown) {
+    // Without blocking: a named pipe under a pool's name must not hang the
+    // program, and only a regular file is read at all.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        throw IoError("Cannot open file " + Quoted(shown) + ": " + SystemReason());
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) {
+        const std::string reason = SystemReason();
+        ::close(fd);
+        throw IoError("Cannot read file " + Quoted(shown) + ": " + reason);
+    }
+    if (!S_ISREG(st.st_mode)) {
+        ::close(fd);
+        throw IoError("Cannot read file " + Quoted(shown) +
+                      (S_ISDIR(st.st_mode) ? ": it is a folder" : ": it is not a regular file"));
+    }
+    if (st.st_size > kLargestReadableFile) {
+        ::close(fd);
+        throw IoError(TooLargeMessage(shown));
+    }
+    std::string bytes;
+    try {
+        bytes.resize(static_cast<std::size_t>(st.st_size));
+    } catch (const std::bad_alloc&) {
+        ::close(fd);
+        throw IoError(TooLargeMessage(shown));
+    }
+    std::size_t done = 0;
+    // The size is read again to the end: a file may grow while it is read,
+    // up to the same bound.
+    for (;;) {
+        if (done == bytes.size()) {
+            if (bytes.size() >= static_cast<std::size_t>(kLargestReadableFile))
+                break;
+            bytes.resize(std::min<std::size_t>(bytes.size() + 65536, kLargestReadableFile));
+        }
+        const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            const std::string reason = SystemReason();
+            ::close(fd);
+            throw IoError("Cannot read file " + Quoted(shown) + ": " + reason);
+        }
+        if (n == 0)
+            break;
+        done += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    bytes.resize(done);
+    return bytes;
+}
+
+std::string TooLargeMessage(const Text& name) {
+    return "The file " + Quoted(name) +
+           " is too large to read: a text or picture of this program "
+           "holds at most " +
+           std::to_string(kLargestReadableFile / (1024 * 1024)) + " MB";
+}
+
 std::string ReadBytes(const Text& name) {
-    std::ifstream in(OsPath(name), std::ios::binary);
-    if (!in)
-        throw IoError("Cannot open file " + Quoted(name) + ": " + SystemReason());
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    if (in.bad())
-        throw IoError("Cannot read file " + Quoted(name) + ": " + SystemReason());
-    return buffer.str();
+    return ReadFileBytes(OsPath(name), name);
 }
 
 LineList ReadLines(const Text& name) {
     std::error_code ec;
     if (fs::is_directory(OsPath(name), ec))
         throw IoError("Cannot open file " + Quoted(name) + ": it is a folder");
-    return ParseLines(ReadBytes(name));
+    try {
+        return ParseLines(ReadBytes(name));
+    } catch (const std::bad_alloc&) {
+        throw IoError(TooLargeMessage(name));
+    }
 }
 
 namespace {

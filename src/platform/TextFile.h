@@ -18,7 +18,14 @@ Text FromOsName(const std::filesystem::path& path);
 // Lines end at CR LF, lone LF or lone CR; a byte 0 ends the text.
 LineList ParseLines(std::string_view bytes);
 LineList ReadLines(const Text& name);
+// Only regular files are read (after following links), never a pipe or a
+// device, and none larger than this: no text or picture of ours comes near it.
+inline constexpr std::int64_t kLargestReadableFile = 256LL * 1024 * 1024;
 std::string ReadBytes(const Text& name);
+std::string ReadFileBytes(const std::filesystem::path& path, const Text& shownName);
+// "The file ... is too large to read ...", for every place that runs out of
+// memory on a user's file.
+std::string TooLargeMessage(const Text& name);
 
 // Replaces the file through a temporary file beside it, so a failed write
 // never leaves a truncated file where a good one stood. CR LF after every line.

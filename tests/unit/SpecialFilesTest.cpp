@@ -1,0 +1,81 @@
+// What a shared or hostile folder may hold under the names the program reads
+// and writes: pipes, devices, links and files far too large.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "PoolFixture.h"
+#include "platform/SettingsStore.h"
+
+namespace ktq {
+namespace {
+
+namespace fs = std::filesystem;
+using testsupport::PoolProgram;
+
+std::string ReadError(const Text& name) {
+    try {
+        ReadLines(name);
+    } catch (const IoError& e) {
+        return e.what();
+    }
+    return "";
+}
+
+// Guards against a read that blocks for good on a named pipe.
+TEST(SpecialFiles, APipeUnderABanksNameIsReportedNotWaitedFor) {
+    PoolProgram p;
+    p.folder.Write("general-tests.txt", "x\r\n");
+    ASSERT_EQ(::mkfifo((p.folder.Path() / "tech-tests.txt").c_str(), 0600), 0);
+    p.Start();
+    p.Form().RunGuarded([&] { p.Select("tech-tests.txt"); });
+    p.Form().RunGuarded([&] { p.Prepare(); });
+    EXPECT_NE(p.program->Output().find("\"tech-tests.txt\": it is not a regular file"),
+              std::string::npos)
+        << p.program->Output();
+    p.Form().RunGuarded([&] { p.Select("tech-tests.txt"); });
+    p.Form().RunGuarded([&] { p.Form().Button3.UserClick(); });
+    EXPECT_FALSE(p.folder.Exists("SWOT Extract # tech.txt"));
+}
+
+// Guards against reading a device until memory runs out ("std::bad_alloc").
+TEST(SpecialFiles, ALinkToADeviceIsReportedNotRead) {
+    testsupport::WorkingFolder folder;
+    fs::create_symlink("/dev/zero", folder.Path() / "tech-tests.txt");
+    EXPECT_EQ(ReadError("tech-tests.txt"),
+              "Cannot read file \"tech-tests.txt\": it is not a regular file");
+}
+
+TEST(SpecialFiles, AFileBeyondTheBoundIsRefusedBeforeItIsRead) {
+    testsupport::WorkingFolder folder;
+    folder.Write("tech pool.txt", "");
+    // Sparse: no disk space is taken, but the size is what counts.
+    fs::resize_file(folder.Path() / "tech pool.txt", kLargestReadableFile + 1);
+    const std::string error = ReadError("tech pool.txt");
+    EXPECT_NE(error.find("\"tech pool.txt\" is too large"), std::string::npos) << error;
+    EXPECT_EQ(error.find("bad_alloc"), std::string::npos);
+}
+
+TEST(SpecialFiles, ASettingsFileBehindALinkIsWrittenToItsTarget) {
+    testsupport::WorkingFolder folder;
+    fs::create_directories(folder.Path() / "real");
+    folder.Write("real/k.ini", "[Tarnell]\nKTQExamsLeft=5\n");
+    fs::create_symlink(folder.Path() / "real" / "k.ini", folder.Path() / "k.ini");
+    IniFileSettingsStore store((folder.Path() / "k.ini").string());
+    EXPECT_EQ(store.ReadText("Tarnell", "KTQExamsLeft"), "5");
+    store.WriteText("Tarnell", "KTQExamsLeft", "7");
+    EXPECT_TRUE(fs::is_symlink(folder.Path() / "k.ini"));
+    EXPECT_NE(folder.Read("real/k.ini").find("KTQExamsLeft=7"), std::string::npos);
+}
+
+TEST(SpecialFiles, ASettingsFileThatIsAPipeGivesTheDefaults) {
+    testsupport::WorkingFolder folder;
+    ASSERT_EQ(::mkfifo((folder.Path() / "k.ini").c_str(), 0600), 0);
+    IniFileSettingsStore store((folder.Path() / "k.ini").string());
+    EXPECT_FALSE(store.ReadText("Tarnell", "KTQExamsLeft").has_value());
+}
+
+}  // namespace
+}  // namespace ktq
