@@ -7,6 +7,7 @@
 #include <sstream>
 #include <string>
 
+#include "PoolTexts.h"
 #include "WorkingFolder.h"
 #include "platform/HeadlessPlatform.h"
 #include "platform/TextFile.h"
@@ -16,35 +17,8 @@
 namespace ktq {
 namespace {
 
-constexpr int kQuestionsPerPool = 600;
-
-// Blocks as a word processor saves them; one sub-element per hundred questions.
-std::string PoolText(int questions) {
-    std::string text =
-        "Question pool\r\nErrata: none\r\n\r\nSUBELEMENT T1 \x96 RULES [6 Exam Questions]\r\n"
-        "T1A \x96 Purpose of the service\r\n\r\n";
-    const std::string answer = " a plausible answer of a typical length here";
-    for (int i = 0; i < questions; ++i) {
-        const std::string subelement = std::to_string(1 + i / 100 % 9);
-        const std::string code = "T" + subelement + "A" + std::to_string(10000 + i).substr(1);
-        if (i > 0 && i % 100 == 0)
-            text += "SUBELEMENT T" + subelement + " \x96 NEXT [4 Exam Questions]\r\nT" +
-                    subelement + "A \x96 Group title\r\n\r\n";
-        text += code + " (" + static_cast<char>('A' + i % 4) + ") [97.3(a)(4)]\r\n";
-        text +=
-            "Which of the following is the \x93"
-            "correct\x94 choice for this question, given "
-            "the station\x92s set-up?\r\n";
-        for (char letter : {'A', 'B', 'C', 'D'}) {
-            text += std::string(1, letter) + "." + answer + "\r\n";
-            // One answer in ten runs on over a second line.
-            if (letter == 'B' && i % 10 == 0)
-                text += "and carries on here\r\n";
-        }
-        text += "~~\r\n\r\n";
-    }
-    return text + "~~~ End of question pool ~~~\r\n";
-}
+using benchsupport::kQuestionsPerPool;
+using benchsupport::PoolText;
 
 void BM_PrepareBankFromPoolText(benchmark::State& st) {
     const std::string text = PoolText(kQuestionsPerPool * static_cast<int>(st.range(0)));

@@ -1,5 +1,7 @@
 // "Prepare..": the question bank from the chosen pool, or a prepared bank
 // loaded as it is.
+#include <algorithm>
+
 #include "platform/TextFile.h"
 #include "pool/BankBuilder.h"
 #include "pool/LevelRules.h"
@@ -59,8 +61,10 @@ void TForm1::BuildQuestionBank() {
 
     // The code list may hold codes of an earlier "Prepare.." in front; it is
     // trimmed by its own first item, as the bank is by its own.
-    while (!ComboBox2.Items().empty() && !IsFirstSubelementCode(ComboBox2.Items().front()))
-        ComboBox2.DeleteItem(0);
+    // In one step: one at a time from the front is quadratic in a large pool.
+    const LineList& codes = ComboBox2.Items();
+    const auto first = std::find_if(codes.begin(), codes.end(), IsFirstSubelementCode);
+    ComboBox2.DeleteLeadingItems(static_cast<std::size_t>(first - codes.begin()));
     DropLeadingRecords(s.QuestionBank);
 
     if (!s.QuestionBank.empty()) {

@@ -228,10 +228,11 @@ void ComboBox::AddItem(const Text& item) {
     Changed();
 }
 
-void ComboBox::DeleteItem(int index) {
-    if (index < 0 || index >= static_cast<int>(items_.size()))
+void ComboBox::DeleteLeadingItems(std::size_t count) {
+    count = std::min(count, items_.size());
+    if (count == 0)
         return;
-    items_.erase(items_.begin() + index);
+    items_.erase(items_.begin(), items_.begin() + static_cast<std::ptrdiff_t>(count));
     Changed();
 }
 

@@ -134,7 +134,8 @@ class ComboBox : public Control {
     void SetText(const Text& t);
     const LineList& Items() const { return items_; }
     void AddItem(const Text& item);
-    void DeleteItem(int index);
+    // The first `count` items at once: one change, whatever the count.
+    void DeleteLeadingItems(std::size_t count);
     // Empties the items and the text.
     void Clear();
     Handler OnChange;
