@@ -13,6 +13,7 @@
 #include <system_error>
 
 #include "text/CodePage.h"
+#include "text/TextEncoding.h"
 
 namespace ktq {
 namespace fs = std::filesystem;
@@ -52,10 +53,7 @@ Text FromOsName(const fs::path& path) {
 }
 
 LineList ParseLines(std::string_view bytes) {
-    std::size_t nul = bytes.find('\0');
-    if (nul != std::string_view::npos)
-        bytes = bytes.substr(0, nul);
-    return SplitLines(bytes);
+    return SplitLines(DecodeSavedText(bytes));
 }
 
 std::string ReadFileBytes(const fs::path& path, const Text& shown) {

@@ -15,7 +15,9 @@ namespace ktq {
 std::filesystem::path OsPath(const Text& name);
 Text FromOsName(const std::filesystem::path& path);
 
-// Lines end at CR LF, lone LF or lone CR; a byte 0 ends the text.
+// The bytes become text through DecodeSavedText (an encoding mark or UTF-8
+// is recognised; a NUL character ends the text); then lines end at CR LF,
+// lone LF or lone CR.
 LineList ParseLines(std::string_view bytes);
 LineList ReadLines(const Text& name);
 // Only regular files are read (after following links), never a pipe or a

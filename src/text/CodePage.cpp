@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace ktq {
 namespace {
@@ -50,6 +51,88 @@ char FromCodePoint(char32_t cp) {
     return '?';
 }
 
+// End of the run of ASCII bytes that starts at `i`. Pools are almost all
+// ASCII, so eight bytes are tested at a time.
+std::size_t AsciiRunEnd(std::string_view s, std::size_t i) {
+    constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+    while (i + 8 <= s.size()) {
+        std::uint64_t word;
+        std::memcpy(&word, s.data() + i, sizeof word);
+        if ((word & kHighBits) != 0)
+            break;
+        i += 8;
+    }
+    while (i < s.size() && static_cast<unsigned char>(s[i]) < 0x80) ++i;
+    return i;
+}
+
+// Length of the well-formed sequence that starts at `i` (not ASCII), with its
+// code point in `cp`; 0 when ill-formed. The ranges of the second byte rule
+// out overlong forms, surrogates and code points above U+10FFFF.
+std::size_t SequenceAt(std::string_view s, std::size_t i, char32_t& cp) {
+    const auto lead = static_cast<unsigned char>(s[i]);
+    std::size_t length = 0;
+    unsigned low = 0x80, high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        cp = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        cp = lead & 0x0F;
+        low = lead == 0xE0 ? 0xA0 : low;
+        high = lead == 0xED ? 0x9F : high;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        cp = lead & 0x07;
+        low = lead == 0xF0 ? 0x90 : low;
+        high = lead == 0xF4 ? 0x8F : high;
+    } else {
+        return 0;
+    }
+    if (s.size() - i < length)
+        return 0;
+    for (std::size_t k = 1; k < length; ++k) {
+        const auto b = static_cast<unsigned char>(s[i + k]);
+        if (b < low || b > high)
+            return 0;
+        cp = (cp << 6) | (b & 0x3F);
+        low = 0x80;
+        high = 0xBF;
+    }
+    return length;
+}
+
+// The decoded text. An ill-formed byte becomes '?', or, when `strict`, ends
+// the decoding with nothing.
+std::optional<Text> DecodeUtf8(std::string_view utf8, bool strict) {
+    // Never longer than the input: written in place, cut to size last.
+    Text out(utf8.size(), '\0');
+    char* const start = out.data();
+    char* next = start;
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        const std::size_t end = AsciiRunEnd(utf8, i);
+        std::memcpy(next, utf8.data() + i, end - i);
+        next += end - i;
+        i = end;
+        if (i == utf8.size())
+            break;
+        char32_t cp = 0;
+        const std::size_t length = SequenceAt(utf8, i, cp);
+        if (length == 0) {
+            if (strict)
+                return std::nullopt;
+            *next++ = '?';
+            ++i;
+            continue;
+        }
+        *next++ = FromCodePoint(cp);
+        i += length;
+    }
+    out.resize(static_cast<std::size_t>(next - start));
+    return out;
+}
+
 }  // namespace
 
 std::string Cp1252ToUtf8(const Text& text) {
@@ -59,45 +142,44 @@ std::string Cp1252ToUtf8(const Text& text) {
     return out;
 }
 
-Text Utf8ToCp1252(const std::string& utf8) {
-    Text out;
-    std::size_t i = 0;
-    while (i < utf8.size()) {
-        auto b = static_cast<unsigned char>(utf8[i]);
-        char32_t cp = 0;
-        std::size_t extra = 0;
-        if (b < 0x80) {
-            cp = b;
-        } else if ((b & 0xE0) == 0xC0) {
-            cp = b & 0x1F;
-            extra = 1;
-        } else if ((b & 0xF0) == 0xE0) {
-            cp = b & 0x0F;
-            extra = 2;
-        } else if ((b & 0xF8) == 0xF0) {
-            cp = b & 0x07;
-            extra = 3;
-        } else {
-            out.push_back('?');
-            ++i;
+Text Utf8ToCp1252(std::string_view utf8) {
+    return *DecodeUtf8(utf8, false);
+}
+
+std::optional<Text> StrictUtf8ToCp1252(std::string_view utf8) {
+    return DecodeUtf8(utf8, true);
+}
+
+Text Utf16ToCp1252(std::string_view bytes, ByteOrder order) {
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const std::size_t units = bytes.size() / 2;
+    const std::size_t highByte = order == ByteOrder::BigEndian ? 0 : 1;
+    const auto unitAt = [p, highByte](std::size_t k) -> char32_t {
+        return (char32_t{p[2 * k + highByte]} << 8) | p[2 * k + 1 - highByte];
+    };
+    // One character per unit at the most: written in place, cut to size last.
+    Text out(units, '\0');
+    char* const start = out.data();
+    char* next = start;
+    for (std::size_t k = 0; k < units; ++k) {
+        const char32_t unit = unitAt(k);
+        if (unit < 0x80) {
+            *next++ = static_cast<char>(unit);
             continue;
         }
-        bool valid = true;
-        for (std::size_t k = 1; k <= extra; ++k) {
-            if (i + k >= utf8.size() || (static_cast<unsigned char>(utf8[i + k]) & 0xC0) != 0x80) {
-                valid = false;
+        if (unit >= 0xDC00 && unit <= 0xDFFF)
+            break;
+        if (unit >= 0xD800 && unit <= 0xDBFF) {
+            const char32_t low = k + 1 < units ? unitAt(k + 1) : 0;
+            if (low < 0xDC00 || low > 0xDFFF)
                 break;
-            }
-            cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
-        }
-        if (!valid) {
-            out.push_back('?');
-            ++i;
+            *next++ = '?';  // beyond U+FFFF: never a Windows-1252 character
+            ++k;
             continue;
         }
-        out.push_back(FromCodePoint(cp));
-        i += extra + 1;
+        *next++ = FromCodePoint(unit);
     }
+    out.resize(static_cast<std::size_t>(next - start));
     return out;
 }
 

@@ -1,14 +1,26 @@
 #pragma once
-// The one place where Windows-1252 meets Unicode: the skin, the driver and
-// the file-name layer convert here and nowhere else.
+// The one place where Windows-1252 meets Unicode: the skin, the driver, the
+// file-name layer and the reading of text files convert here and nowhere else.
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "text/Text.h"
 
 namespace ktq {
 
 std::string Cp1252ToUtf8(const Text& text);
-// Characters that Windows-1252 cannot hold become '?'.
-Text Utf8ToCp1252(const std::string& utf8);
+// Characters that Windows-1252 cannot hold become '?', and so does every byte
+// that is not part of a well-formed UTF-8 sequence.
+Text Utf8ToCp1252(std::string_view utf8);
+// The same for text that must be well-formed UTF-8 throughout: nothing when a
+// byte is not part of a well-formed sequence (overlong forms, encoded
+// surrogates and code points above U+10FFFF are not well formed).
+std::optional<Text> StrictUtf8ToCp1252(std::string_view utf8);
+
+enum class ByteOrder { LittleEndian, BigEndian };
+// UTF-16 code units as far as they are well formed: an odd last byte and
+// everything from the first unpaired surrogate on are left out.
+Text Utf16ToCp1252(std::string_view bytes, ByteOrder order);
 
 }  // namespace ktq

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "SavedAs.h"
 #include "StudyFixture.h"
 #include "study/NoteCipher.h"
 
@@ -7,6 +8,8 @@ namespace ktq {
 namespace {
 
 using testsupport::Encipher;
+using testsupport::SavedAs;
+using testsupport::Saving;
 
 // A constraint of 0: the one the window had.
 struct Room {
@@ -33,12 +36,13 @@ INSTANTIATE_TEST_SUITE_P(Rooms, LearningModeHeight,
 class DetailsTest : public testsupport::StudyTest {
   protected:
     // A prepared bank whose notes are enciphered with the tech key.
-    void StartPrepared() {
+    void StartPrepared(Saving how = Saving::Windows1252) {
         const Text note = Encipher("Band plan@see the chart@page 2", kTechKeyAlphabet);
         folder.Write("tech-tests.txt",
-                     "T1A01\tB\t[97.3(a)(4)]\tWhich band?\tA. 1.8 MHz\tB. 3.5 MHz\tC. 7 MHz\t"
-                     "D. 28 MHz\t" +
-                         note + "\r\n");
+                     SavedAs("T1A01\tB\t[97.3(a)(4)]\tWhich band\x92s edge?\tA. 1.8 MHz\t"
+                             "B. 3.5 MHz\tC. 7 MHz\tD. 28 MHz\t" +
+                                 note + "\r\n",
+                             how));
         Start();
         Select("tech-tests.txt");
         Guarded([this] { form().Button1Click(); });
@@ -65,6 +69,33 @@ TEST_F(DetailsTest, PreparedNoteIsShownWithItsFormalAnswer) {
     // Typing a code leaves a prepared bank's details alone.
     form().Edit1.UserType("T1");
     EXPECT_EQ(form().Memo3.LineCount(), 5);
+}
+
+// Guards against the mark of a file saved as UTF-8 sticking to the first code,
+// which then matches no question.
+TEST_F(DetailsTest, PreparedBankSavedAsUtf8ShowsItsQuestionAndNote) {
+    StartPrepared(Saving::Utf8WithMark);
+    form().CheckBox1.UserClick();
+    EXPECT_EQ(form().ComboBox2.Items(), (LineList{"T1A01"}));
+    EXPECT_EQ(form().RichEdit1.GetText(), "Which band\x92s edge?");
+    EXPECT_EQ(form().Memo3.Lines(), (LineList{"Band plan", "see the chart", "page 2", "",
+                                              "THE FORMAL ANSWER IS....   3.5 MHZ."}));
+}
+
+// The cipher passes characters outside its alphabet through, so an editor
+// that saves a note file as UTF-8 turns those into multi-byte sequences.
+TEST_F(DetailsTest, StudyNoteFileSavedAsUtf8ShowsItsNote) {
+    const Text note = Encipher(
+        "Caf\xE9 \x93"
+        "band\x94 plan@\xA7 97.3",
+        kTechKeyAlphabet);
+    StartPool(SavedAs("T1A01\t\t\t" + note + "\r\n", Saving::Utf8WithMark));
+    Guarded([this] { form().ShowQuestion("T1A01"); });
+    form().CheckBox1.UserClick();
+    EXPECT_EQ(form().Memo3.Lines(),
+              (LineList{"Caf\xE9 \x93"
+                        "band\x94 plan",
+                        "\xA7 97.3", "", "THE FORMAL ANSWER IS....   14.070 MHZ."}));
 }
 
 TEST_F(DetailsTest, NoteLinePastTheBankHasNoLetter) {

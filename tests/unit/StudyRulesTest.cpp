@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "SavedAs.h"
 #include "StudyFixture.h"
 #include "study/RuleText.h"
 
@@ -97,6 +98,23 @@ TEST_F(RulesTest, VanishedRulesTextIsReportedAndTheButtonStays) {
     Guarded([this] { form().Button7Click(); });
     EXPECT_NE(Output().find("MESSAGE"), std::string::npos);
     EXPECT_TRUE(form().Button7.Enabled());
+}
+
+// Guards against the section sign of a UTF-8 rules text, two bytes there, so
+// that no heading was ever found.
+using RulesSavedAsUtf8 = testsupport::StudyTest;
+
+TEST_F(RulesSavedAsUtf8, AreLookedUpLikeAnyOther) {
+    using testsupport::Saving;
+    folder.Write("rule97.txt",
+                 testsupport::SavedAs(JoinLines(Rules(), "\r\n") + "\r\n", Saving::Utf8WithLf));
+    Start();
+    EXPECT_EQ(form().state.RuleLines, Rules());
+    form().Edit3.SetText("[97.3(a)(4)]");
+    const LineList shown = form().Memo3.Lines();
+    ASSERT_GE(shown.size(), 3u);
+    EXPECT_EQ(LineList(shown.end() - 3, shown.end()),
+              RuleSection(Rules(), kSign + "97.3 ", '\xA7'));
 }
 
 }  // namespace
