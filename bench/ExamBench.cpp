@@ -46,7 +46,7 @@ using testsupport::WorkingFolder;
 void BM_ScriptedTrialOf1000Answers(benchmark::State& st) {
     WorkingFolder folder;
     {
-        std::ofstream bank("tech-tests.txt", std::ios::binary);
+        std::ofstream bank(folder.PathOf("tech-tests.txt"), std::ios::binary);
         for (int i = 0; i < kBankSize; ++i) bank << Record(i) << "\r\n";
     }
     std::ostringstream script;
@@ -54,12 +54,14 @@ void BM_ScriptedTrialOf1000Answers(benchmark::State& st) {
     for (int i = 0; i < 1000; ++i) script << "press RichEdit" << 2 + i % 4 << "\ntick Timer1 3\n";
     script << "state DoneCount\n";
     const std::string text = script.str();
-    const char* argv[] = {"ktqtests-headless", "--now", "2026-12-08 09:00:00", "--counter", "1"};
+    const std::string path = folder.Path().string();
+    const char* argv[] = {"ktqtests-headless", "--now",     "2026-12-08 09:00:00", "--counter", "1",
+                          "--folder",          path.c_str()};
     for (auto _ : st) {
-        std::ofstream("qstnslog.txt", std::ios::binary | std::ios::trunc);
+        std::ofstream(folder.PathOf("qstnslog.txt"), std::ios::binary | std::ios::trunc);
         std::istringstream in(text);
         std::ostringstream out, err;
-        RunHeadlessProgram(5, argv, in, out, err);
+        RunHeadlessProgram(7, argv, in, out, err);
         if (out.str().find("1000\n") == std::string::npos)
             st.SkipWithError("the trial did not run");
     }

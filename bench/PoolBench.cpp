@@ -12,6 +12,7 @@
 #include "PoolTexts.h"
 #include "SavedAs.h"
 #include "WorkingFolder.h"
+#include "platform/DiskFileSystem.h"
 #include "platform/HeadlessPlatform.h"
 #include "platform/TextFile.h"
 #include "pool/BankBuilder.h"
@@ -56,9 +57,10 @@ BENCHMARK_CAPTURE(BM_PrepareBankFromPoolText, utf16le, testsupport::Saving::Utf1
 void BM_PrepareButtonWritingTheBankFiles(benchmark::State& st) {
     testsupport::WorkingFolder folder;
     const Text name = "Tech Pool 2026-2030.txt";
-    WriteBytesReplacing(OsPath(name), PoolText(kQuestionsPerPool * static_cast<int>(st.range(0))));
+    folder.Write(name, PoolText(kQuestionsPerPool * static_cast<int>(st.range(0))));
     std::ostringstream out;
-    HeadlessPlatform platform(out, std::make_unique<MemorySettingsStore>());
+    HeadlessPlatform platform(out, std::make_unique<MemorySettingsStore>(),
+                              std::make_unique<DiskFileSystem>(folder.Path()));
     TForm1 form(platform);
     form.FormCreate();
     form.FormActivate();

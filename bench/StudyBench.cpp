@@ -8,6 +8,7 @@
 #include <string>
 
 #include "WorkingFolder.h"
+#include "platform/DiskFileSystem.h"
 #include "platform/HeadlessPlatform.h"
 #include "study/RuleText.h"
 #include "ui/TForm1.h"
@@ -40,7 +41,8 @@ using testsupport::WorkingFolder;
 void BM_SwotFileOfPool(benchmark::State& st) {
     WorkingFolder folder;
     std::ostringstream out;
-    HeadlessPlatform platform(out, std::make_unique<MemorySettingsStore>());
+    HeadlessPlatform platform(out, std::make_unique<MemorySettingsStore>(),
+                              std::make_unique<DiskFileSystem>(folder.Path()));
     TForm1 form(platform);
     form.ComboBox1.SetText("tech 2026 pool.txt");
     form.state.PoolLines = PoolOf(kPoolQuestions);

@@ -7,6 +7,7 @@
 
 #include "PoolTexts.h"
 #include "WorkingFolder.h"
+#include "platform/DiskFileSystem.h"
 #include "platform/HeadlessPlatform.h"
 #include "platform/TextFile.h"
 #include "ui/TForm1.h"
@@ -19,7 +20,8 @@ void BM_PrepareTrimmingEveryRecord(benchmark::State& st) {
     const int questions = benchsupport::kQuestionsPerPool * static_cast<int>(st.range(0));
     const LineList pool = ParseLines(benchsupport::PoolText(questions, false));
     std::ostringstream out;
-    HeadlessPlatform platform(out, std::make_unique<MemorySettingsStore>());
+    HeadlessPlatform platform(out, std::make_unique<MemorySettingsStore>(),
+                              std::make_unique<DiskFileSystem>(folder.Path()));
     TForm1 form(platform);
     for (auto _ : st) {
         st.PauseTiming();

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "app/StateReport.h"
+#include "platform/DiskFileSystem.h"
 #include "text/CodePage.h"
 
 namespace ktq {
@@ -231,11 +232,13 @@ struct Options {
     std::string now;
     std::string counter;
     std::string script;
+    std::string folder;
     std::vector<Text> parameters;
 };
 
 const char* kUsage =
-    "usage: ktqtests-headless [--script FILE] [--screen-height N] [--settings FILE]\n"
+    "usage: ktqtests-headless [--script FILE] [--folder DIR] [--screen-height N] [--settings "
+    "FILE]\n"
     "                         [--now \"YYYY-MM-DD HH:MM:SS\"] [--counter N] [-- PARAMETERS...]\n";
 
 bool ParseOptions(int argc, const char* const* argv, Options& o, std::ostream& err) {
@@ -256,6 +259,9 @@ bool ParseOptions(int argc, const char* const* argv, Options& o, std::ostream& e
         std::string screen;
         if (a == "--script") {
             if (!value(o.script))
+                return false;
+        } else if (a == "--folder") {
+            if (!value(o.folder))
                 return false;
         } else if (a == "--settings") {
             if (!value(o.settingsFile))
@@ -295,7 +301,16 @@ int RunHeadlessProgram(int argc, const char* const* argv, std::istream& in, std:
         store = std::make_unique<MemorySettingsStore>();
     else
         store = std::make_unique<IniFileSettingsStore>(o.settingsFile);
-    HeadlessPlatform platform(out, std::move(store));
+    std::unique_ptr<FileSystem> files;
+    if (!o.folder.empty()) {
+        std::error_code ec;
+        if (!std::filesystem::is_directory(o.folder, ec)) {
+            err << "ktqtests-headless: the folder \"" << o.folder << "\" does not exist\n";
+            return 2;
+        }
+        files = std::make_unique<DiskFileSystem>(o.folder);
+    }
+    HeadlessPlatform platform(out, std::move(store), std::move(files));
     platform.SetScreenHeight(o.screenHeight);
     platform.SetParameters(o.parameters);
     if (!o.now.empty()) {

@@ -5,13 +5,13 @@
 #include "app/Version.h"
 #include "platform/TextFile.h"
 #include "ui/TForm1.h"
+#include "ui/WorkingFiles.h"
 
 namespace ktq {
 namespace {
 
 constexpr const char* kRetiredPool =
     "FINAL Revised 2015-2019 General Class Question Pool 2-11-2015.txt";
-constexpr const char* kRulesFile = "rule97.txt";
 constexpr const char* kMakerCredit = " KTQTests developers 2026";
 constexpr const char* kMissingFilesText =
     "No suitable TXT Pool files found in the current folder. Copy them to this application's "
@@ -24,32 +24,17 @@ bool NeedsSettingAside(const Text& lower, const char* word) {
     return Contains(lower, word) && !Contains(lower, Text(word) + ".");
 }
 
-}  // namespace
-
-void TForm1::FormCreate() {
-    state.CommandLine.clear();
-    for (const Text& p : Sys().CommandLineParameters()) state.CommandLine += " " + p;
-    state.Settings = &Sys().Settings();
-
-    // "01/07/2019" is in the past in either day or month order.
-    if (FileExists(kRetiredPool) && Sys().Now().ms > MakeDateTime(2019, 7, 1).ms)
-        RenameFile(kRetiredPool, Text(kRetiredPool) + ".bak");
-
-    ListFolderFiles(".", ListBox1.MutableItems());
-    if (FolderHoldsPreparedBanks(ListBox1.Items())) {
-        // Prepared banks carry their own notes: set the loose study files aside.
-        for (const Text& entry : ListBox1.Items()) {
-            for (const char* word : {"learn.txt", "study.txt", "qstns.txt"}) {
-                if (NeedsSettingAside(LowerAscii(entry), word))
-                    RenameFile(entry, entry + ".Bak");
-            }
-        }
-    }
-    ListBox1.Clear();
+// The folder into ListBox1 by the names it shows; the names as the system
+// spells them come back beside them.
+std::vector<FileName> ListFolderInto(TForm1& f) {
+    std::vector<FileName> names = ListFolderFiles(f.Files());
+    LineList& shown = f.ListBox1.MutableItems();
+    for (const FileName& n : names) shown.push_back(n.Shown());
+    return names;
 }
 
-void TForm1::FormActivate() {
-    RunState& s = state;
+void ResetStartState(TForm1& f) {
+    RunState& s = f.state;
     s.SectionSign = Text(1, kSectionSignChar);
     s.TestsMode = false;
     s.StartCount = 0;
@@ -57,71 +42,85 @@ void TForm1::FormActivate() {
     s.StoredVersion.clear();
     s.KeyAlphabet = "7305918264";
     s.ProgramVersion = GetVersionString();
+}
 
-    s.RuleLines.clear();
-    if (PresentAndNotEmpty(kRulesFile)) {
-        s.RuleLines = ReadLines(kRulesFile);
-        if (DiagOn())
-            Label26.SetText("R97");
+void LoadRulesText(TForm1& f) {
+    f.state.RuleLines.clear();
+    if (PresentAndNotEmpty(f.Files(), kRulesFile)) {
+        f.state.RuleLines = ReadLines(f.Files(), kRulesFile);
+        if (f.DiagOn())
+            f.Label26.SetText("R97");
     }
-    s.StudyNotes.clear();
+}
 
-    LoadSettings();
-
-    if (CheckBox1.Checked()) {
-        SetHeight(590);
-        Memo3.Show();
-        Memo3.Clear();
+// Taller with "See Details" ticked, and taller still on a tall screen.
+void SizeForLearningMode(TForm1& f) {
+    RunState& s = f.state;
+    if (f.CheckBox1.Checked()) {
+        f.SetHeight(590);
+        f.Memo3.Show();
+        f.Memo3.Clear();
     } else {
-        SetHeight(410);
-        Memo3.Hide();
+        f.SetHeight(410);
+        f.Memo3.Hide();
     }
-    if (Height() < s.MaxHeight)
-        SetMaxHeightConstraint(s.MaxHeight);
-    if (CheckBox1.Checked()) {
-        const int screen = Sys().ScreenHeight();
-        struct Row {
-            int above, height;
-        };
-        for (Row row : {Row{800, 800}, Row{900, 900}, Row{1000, 950}}) {
-            if (screen > row.above) {
-                SetHeight(row.height);
-                s.MaxHeight = row.height;
-            }
+    if (f.Height() < s.MaxHeight)
+        f.SetMaxHeightConstraint(s.MaxHeight);
+    if (!f.CheckBox1.Checked())
+        return;
+    const int screen = f.Sys().ScreenHeight();
+    struct Row {
+        int above, height;
+    };
+    for (Row row : {Row{800, 800}, Row{900, 900}, Row{1000, 950}}) {
+        if (screen > row.above) {
+            f.SetHeight(row.height);
+            s.MaxHeight = row.height;
         }
     }
+}
 
+// Starts of this version, up to five; a new version starts the count again.
+void CountThisStart(TForm1& f) {
+    RunState& s = f.state;
     s.StartCount = std::min(s.StartCount + 1, 5);
-    Label37.SetText(std::to_string(s.StartCount));
+    f.Label37.SetText(std::to_string(s.StartCount));
     if (s.StartCount >= 5)
-        Label37.Hide();
+        f.Label37.Hide();
     if (s.StoredVersion != s.ProgramVersion)
         s.StartCount = 1;
+}
 
-    if (PresentAndNotEmpty(kRulesFile))
-        Button7.SetVisible(!CheckBox1.Checked());
-
-    Memo1.SetWidth(Width() - 130);
-    for (RichEdit* box : {&RichEdit1, &RichEdit2, &RichEdit3, &RichEdit4, &RichEdit5}) {
+void ClearQuestionArea(TForm1& f) {
+    if (PresentAndNotEmpty(f.Files(), kRulesFile))
+        f.Button7.SetVisible(!f.CheckBox1.Checked());
+    f.Memo1.SetWidth(f.Width() - 130);
+    for (RichEdit* box : {&f.RichEdit1, &f.RichEdit2, &f.RichEdit3, &f.RichEdit4, &f.RichEdit5}) {
         box->Hide();
-        box->SetWidth(Width() - 130);
+        box->SetWidth(f.Width() - 130);
         box->SetLeft(112);
         box->Clear();
     }
+}
 
-    SetCaption("KTQ Trial Exam Tests -:-  Vers " + GetVersionString() + " " +
-               Text(1, kCopyrightChar) + kMakerCredit);
+void ShowCaptionAndColours(TForm1& f) {
+    f.SetCaption("KTQ Trial Exam Tests -:-  Vers " + GetVersionString() + " " +
+                 Text(1, kCopyrightChar) + kMakerCredit);
+    f.state.HoverColor = 0xF0FBFF;
+    f.state.SpareColor2 = 0x0000FF;
+    f.state.CorrectColor = 0x2BB54E;
+}
 
-    s.HoverColor = 0xF0FBFF;
-    s.SpareColor2 = 0x0000FF;
-    s.CorrectColor = 0x2BB54E;
+void FindFigures(TForm1& f) {
+    f.state.AvailableImages.clear();
+    f.state.LevelTag.clear();
+    f.state.FigureFile.clear();
+    f.FindAvailableImages();
+}
 
-    s.AvailableImages.clear();
-    s.LevelTag.clear();
-    s.FigureFile.clear();
-    FindAvailableImages();
-
-    s.StartTime = Sys().Now();
+void ResetTrial(TForm1& f) {
+    RunState& s = f.state;
+    s.StartTime = f.Sys().Now();
     s.TrialRunning = false;
     s.DoneCount = 0;
     s.CorrectCount = 0;
@@ -133,34 +132,86 @@ void TForm1::FormActivate() {
     s.QuestionCode.clear();
     s.AnswerLetter.clear();
     s.ReferenceText.clear();
-    Button5.SetEnabled(false);
+    f.Button5.SetEnabled(false);
+}
 
-    ListFolderFiles(".", ListBox1.MutableItems());
-    s.TestsMode = FolderHoldsPreparedBanks(ListBox1.Items());
-    for (const Text& entry : ListBox1.Items()) {
-        if (PassesPoolFileFilter(entry, s.TestsMode))
-            ComboBox1.AddItem(entry);
+void FillPoolChooser(TForm1& f) {
+    RunState& s = f.state;
+    const std::vector<FileName> names = ListFolderInto(f);
+    s.TestsMode = FolderHoldsPreparedBanks(f.ListBox1.Items());
+    for (const FileName& name : names) {
+        if (PassesPoolFileFilter(name.Shown(), s.TestsMode)) {
+            f.ComboBox1.AddItem(name.Shown());
+            s.PoolFiles.push_back(name);
+        }
     }
-    if (ComboBox1.Items().empty())
-        Sys().ShowMessage("Missing files error", kMissingFilesText);
+    if (f.ComboBox1.Items().empty())
+        f.Sys().ShowMessage("Missing files error", kMissingFilesText);
+}
 
+// No pool chosen yet; the working copy of the last one is read again.
+void ResetPoolAndBank(TForm1& f) {
+    RunState& s = f.state;
     s.ExamSize = 0;
     s.PoolFileName.clear();
-    Label3.SetText("0");
-    Label5.SetText("0");
-    Label7.SetText("0");
-
+    f.Label3.SetText("0");
+    f.Label5.SetText("0");
+    f.Label7.SetText("0");
     s.PoolLines.clear();
-    if (PresentAndNotEmpty("qfile.txt"))
-        s.PoolLines = ReadLines("qfile.txt");
+    if (PresentAndNotEmpty(f.Files(), kWorkingCopy))
+        s.PoolLines = ReadLines(f.Files(), kWorkingCopy);
     s.QuestionBank.clear();
-    Memo1.Show();
+    s.QuestionBankFile.clear();
+    f.Memo1.Show();
+}
 
+void ShowNoticeAtFirstStart(TForm1& f) {
+    RunState& s = f.state;
     if (s.StartCount == 1 && s.ShowNotice) {
         s.NoticeTicks = 0;
-        Panel2.Show();
-        Timer2.SetEnabled(true);
+        f.Panel2.Show();
+        f.Timer2.SetEnabled(true);
     }
+}
+
+}  // namespace
+
+void TForm1::FormCreate() {
+    state.CommandLine.clear();
+    for (const Text& p : Sys().CommandLineParameters()) state.CommandLine += " " + p;
+    state.Settings = &Sys().Settings();
+
+    // "01/07/2019" is in the past in either day or month order.
+    if (FileExists(Files(), kRetiredPool) && Sys().Now().ms > MakeDateTime(2019, 7, 1).ms)
+        RenameFile(Files(), kRetiredPool, Text(kRetiredPool) + ".bak");
+
+    const std::vector<FileName> names = ListFolderInto(*this);
+    if (FolderHoldsPreparedBanks(ListBox1.Items())) {
+        // Prepared banks carry their own notes: set the loose study files aside.
+        for (const FileName& entry : names) {
+            for (const char* word : {"learn.txt", "study.txt", "qstns.txt"}) {
+                if (NeedsSettingAside(LowerAscii(entry.Shown()), word))
+                    RenameFile(Files(), entry, FileName::FromSystem(entry.System() + ".Bak"));
+            }
+        }
+    }
+    ListBox1.Clear();
+}
+
+void TForm1::FormActivate() {
+    ResetStartState(*this);
+    LoadRulesText(*this);
+    state.StudyNotes.clear();
+    LoadSettings();
+    SizeForLearningMode(*this);
+    CountThisStart(*this);
+    ClearQuestionArea(*this);
+    ShowCaptionAndColours(*this);
+    FindFigures(*this);
+    ResetTrial(*this);
+    FillPoolChooser(*this);
+    ResetPoolAndBank(*this);
+    ShowNoticeAtFirstStart(*this);
 }
 
 void TForm1::FormClose() {

@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "app/RunState.h"
+#include "ui/RunState.h"
 
 namespace ktq {
 

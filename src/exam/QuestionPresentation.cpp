@@ -9,11 +9,11 @@
 #include "pool/PoolText.h"
 #include "pool/QuestionText.h"
 #include "ui/TForm1.h"
+#include "ui/WorkingFiles.h"
 
 namespace ktq {
 namespace {
 
-constexpr const char* kQuestionLog = "qstnslog.txt";
 constexpr int kPlainAnswerSize = 9;
 
 struct QuestionFields {
@@ -135,7 +135,7 @@ void TForm1::ShowQuestion(const Text& code) {
                 Edit3.SetText(f.reference);
             }
 
-            AppendLine(kQuestionLog, s.QuestionCode);
+            AppendLine(Files(), kQuestionLog, s.QuestionCode);
             Memo2.AppendLine(s.QuestionCode);
         }
     }

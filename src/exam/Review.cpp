@@ -53,12 +53,12 @@ void TForm1::Button5Click() {
     }
 
     const Text fileName = LevelFileName(s.LevelTag, ComboBox1.GetText(), " ^ Review.txt");
-    WriteLinesReplacing(fileName, Memo1.Lines());
+    WriteLinesReplacing(Files(), fileName, Memo1.Lines());
 
     Memo1.AppendLine("");
     Memo1.AppendLine("");
     Memo1.AppendLine("These details have been saved in file " + fileName + " in the " +
-                     Sys().CurrentFolder() + " folder.");
+                     Sys().Files().Folder() + " folder.");
     s.IncorrectList.clear();
     Button5.SetEnabled(false);
 }

@@ -4,7 +4,7 @@
 #include <ctime>
 #include <filesystem>
 
-#include "platform/TextFile.h"
+#include "platform/DiskFileSystem.h"
 #include "text/CodePage.h"
 
 namespace ktq {
@@ -19,8 +19,12 @@ DateTime LocalNow() {
 }
 }  // namespace
 
-HeadlessPlatform::HeadlessPlatform(std::ostream& out, std::unique_ptr<SettingsStore> settings)
-    : out_(out), settings_(std::move(settings)), now_(LocalNow()) {}
+HeadlessPlatform::HeadlessPlatform(std::ostream& out, std::unique_ptr<SettingsStore> settings,
+                                   std::unique_ptr<FileSystem> files)
+    : out_(out),
+      settings_(std::move(settings)),
+      files_(files ? std::move(files) : WorkingFolderFiles()),
+      now_(LocalNow()) {}
 
 std::uint64_t HeadlessPlatform::HighResolutionCounter() {
     counter_ += kCounterStep;
@@ -39,11 +43,6 @@ Text HeadlessPlatform::LocalDateTimeText(DateTime t) {
 
 void HeadlessPlatform::OpenWithViewer(const Text& file) {
     out_ << "OPEN FILE " << Cp1252ToUtf8(file) << "\n";
-}
-
-Text HeadlessPlatform::CurrentFolder() {
-    std::error_code ec;
-    return FromOsName(std::filesystem::current_path(ec));
 }
 
 }  // namespace ktq

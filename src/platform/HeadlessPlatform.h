@@ -14,7 +14,10 @@ class HeadlessPlatform : public Platform {
   public:
     static constexpr std::uint64_t kCounterStep = 3579;
 
-    HeadlessPlatform(std::ostream& out, std::unique_ptr<SettingsStore> settings);
+    // Without a file system of its own it works on the disk in the current
+    // folder at the time it is made.
+    HeadlessPlatform(std::ostream& out, std::unique_ptr<SettingsStore> settings,
+                     std::unique_ptr<FileSystem> files = nullptr);
 
     DateTime Now() override { return now_; }
     // In the C library's LC_TIME locale, which the driver takes from the
@@ -25,7 +28,7 @@ class HeadlessPlatform : public Platform {
     int ScreenHeight() override { return screenHeight_; }
     SettingsStore& Settings() override { return *settings_; }
     void OpenWithViewer(const Text& file) override;
-    Text CurrentFolder() override;
+    FileSystem& Files() override { return *files_; }
     std::vector<Text> CommandLineParameters() override { return parameters_; }
 
     void SetNow(DateTime t) { now_ = t; }
@@ -37,6 +40,7 @@ class HeadlessPlatform : public Platform {
   private:
     std::ostream& out_;
     std::unique_ptr<SettingsStore> settings_;
+    std::unique_ptr<FileSystem> files_;
     DateTime now_;
     std::uint64_t counter_ = 0;
     int screenHeight_ = 1080;

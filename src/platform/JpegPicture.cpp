@@ -159,8 +159,8 @@ Picture DecodeJpeg(std::string_view bytes, const Text& shownName, PictureBox wit
     return Run(bytes, shownName, true, within);
 }
 
-Picture DecodeJpegFile(const Text& name, PictureBox within) {
-    return DecodeJpeg(ReadBytes(name), name, within);
+Picture DecodeJpegFile(FileSystem& files, const FileName& name, PictureBox within) {
+    return DecodeJpeg(ReadBytes(files, name), name.Shown(), within);
 }
 
 void ReadJpegSize(std::string_view bytes, const Text& shownName, int& width, int& height) {

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/FileSystem.h"
 #include "text/Text.h"
 
 namespace ktq {
@@ -35,7 +36,8 @@ struct Picture {
 Picture DecodeJpeg(std::string_view bytes, const Text& shownName,
                    PictureBox within = kFigureDecodeBox);
 // Reads and decodes a file named relative to the working folder.
-Picture DecodeJpegFile(const Text& name, PictureBox within = kFigureDecodeBox);
+Picture DecodeJpegFile(FileSystem& files, const FileName& name,
+                       PictureBox within = kFigureDecodeBox);
 // Only the declared size, from the header, without decoding the picture.
 void ReadJpegSize(std::string_view bytes, const Text& shownName, int& width, int& height);
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/DateTime.h"
+#include "platform/FileSystem.h"
 #include "platform/SettingsStore.h"
 #include "text/Text.h"
 
@@ -25,8 +26,8 @@ class Platform {
     virtual SettingsStore& Settings() = 0;
     // Hands a file to the desktop's default viewer; the outcome is ignored.
     virtual void OpenWithViewer(const Text& file) = 0;
-    // Full path of the working folder, without a trailing separator.
-    virtual Text CurrentFolder() = 0;
+    // The files of the working folder.
+    virtual FileSystem& Files() = 0;
     // Command-line parameters after the program path.
     virtual std::vector<Text> CommandLineParameters() = 0;
 };

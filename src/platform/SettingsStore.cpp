@@ -1,9 +1,19 @@
 #include "platform/SettingsStore.h"
 
+#include "platform/DiskFileSystem.h"
 #include "platform/TextFile.h"
 #include "text/Text.h"
 
 namespace ktq {
+namespace {
+
+// The store's folder, wherever it is: the file is read and replaced there.
+std::unique_ptr<FileSystem> FilesBeside(const std::filesystem::path& file) {
+    const std::filesystem::path folder = file.parent_path();
+    return std::make_unique<DiskFileSystem>(folder.empty() ? "." : folder);
+}
+
+}  // namespace
 
 std::optional<std::string> MemorySettingsStore::ReadText(const std::string& section,
                                                          const std::string& name) {
@@ -28,7 +38,8 @@ IniFileSettingsStore::IniFileSettingsStore(std::string path) : path_(std::move(p
 void IniFileSettingsStore::Load() {
     std::string bytes;
     try {
-        bytes = ReadFileBytes(std::filesystem::path(path_), path_);
+        const std::filesystem::path file(path_);
+        bytes = ReadBytes(*FilesBeside(file), FileName::FromSystem(file.filename().string()));
     } catch (const IoError&) {
         return;  // missing or unreadable: the defaults apply
     }
@@ -66,7 +77,7 @@ void IniFileSettingsStore::Save() {
             target = resolved;
     }
     try {
-        WriteBytesReplacing(target, bytes);
+        ReplaceFile(*FilesBeside(target), FileName::FromSystem(target.filename().string()), bytes);
     } catch (const IoError&) {
         // A store that cannot be written is not reported to the user.
     }

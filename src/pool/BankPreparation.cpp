@@ -7,6 +7,7 @@
 #include "pool/LevelRules.h"
 #include "pool/PoolText.h"
 #include "ui/TForm1.h"
+#include "ui/WorkingFiles.h"
 
 namespace ktq {
 
@@ -21,7 +22,7 @@ void TForm1::Button1Click() {
 
     if (s.TestsMode) {
         // A prepared bank is read as it is, with its notes, from the file chosen.
-        s.QuestionBank = ReadLines(ComboBox1.GetText());
+        s.QuestionBank = ReadLines(Files(), s.PoolFile);
         s.QuestionBankFile = ComboBox1.GetText();
         if (!s.QuestionBank.empty())
             Button4.SetEnabled(true);
@@ -68,9 +69,9 @@ void TForm1::BuildQuestionBank() {
     DropLeadingRecords(s.QuestionBank);
 
     if (!s.QuestionBank.empty()) {
-        WriteLinesReplacing("qstns.txt", s.QuestionBank);
+        WriteLinesReplacing(Files(), kBankFile, s.QuestionBank);
         Button4.SetEnabled(true);
-        WriteLinesReplacing(LevelFileName(s.LevelTag, ComboBox1.GetText(), " ^ Qstns.txt"),
+        WriteLinesReplacing(Files(), LevelFileName(s.LevelTag, ComboBox1.GetText(), " ^ Qstns.txt"),
                             s.QuestionBank);
     }
     Label20.SetText(std::to_string(s.QuestionBank.size()));

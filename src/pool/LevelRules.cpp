@@ -1,7 +1,7 @@
 #include "pool/LevelRules.h"
 
 #include "pool/PoolText.h"
-#include "study/NoteCipher.h"
+#include "text/NoteCipher.h"
 
 namespace ktq {
 

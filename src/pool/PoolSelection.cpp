@@ -3,12 +3,37 @@
 #include "platform/TextFile.h"
 #include "pool/LevelRules.h"
 #include "ui/TForm1.h"
+#include "ui/WorkingFiles.h"
 
 namespace ktq {
 namespace {
 
-constexpr const char* kWorkingCopy = "qfile.txt";
-constexpr const char* kQuestionLog = "qstnslog.txt";
+// The chooser shows names in Windows-1252; the file is opened by the name the
+// system gave it, which may hold characters the window cannot show.
+FileName ChosenFile(const RunState& s, const Text& shown) {
+    for (const FileName& listed : s.PoolFiles) {
+        if (listed.Shown() == shown)
+            return listed;
+    }
+    return FileName(shown);
+}
+
+// The copy of the chosen pool, read into PoolLines. A name that is no file
+// gives an empty pool and leaves the previous working copy alone, silently;
+// a file that cannot be copied is reported, and the selection goes on.
+void CopyChosenPool(TForm1& f) {
+    RunState& s = f.state;
+    s.PoolLines.clear();
+    if (!FileExists(f.Files(), s.PoolFile))
+        return;
+    try {
+        CopyFileOver(f.Files(), s.PoolFile, kWorkingCopy);
+        if (PresentAndNotEmpty(f.Files(), kWorkingCopy))
+            s.PoolLines = ReadLines(f.Files(), kWorkingCopy);
+    } catch (const std::exception& e) {
+        f.ReportError(e);
+    }
+}
 
 }  // namespace
 
@@ -32,24 +57,20 @@ void TForm1::ComboBox1Change() {
     const Text name = ComboBox1.GetText();
     s.ExamSize = ExamSizeFor(name);
     s.PoolFileName = name;
-    // A name that is no file must not bring back the previous pool's working
-    // copy under the new name: the pool is then empty.
-    const bool copied = CopyFileOver(name, kWorkingCopy);
-    s.PoolLines.clear();
-    if (copied && PresentAndNotEmpty(kWorkingCopy))
-        s.PoolLines = ReadLines(kWorkingCopy);
+    s.PoolFile = ChosenFile(s, name);
+    CopyChosenPool(*this);
 
     Button1.SetEnabled(true);
     Button3.SetEnabled(true);
     Button4.SetEnabled(false);
     Label11.SetEnabled(true);
 
-    WriteLinesReplacing(kQuestionLog, {});
+    WriteLinesReplacing(Files(), kQuestionLog, {});
 
     s.LevelTag = LevelTagFor(name);
     const Text notesFile = LevelFileName(s.LevelTag, name, " ^ study.txt");
-    if (PresentAndNotEmpty(notesFile)) {
-        s.StudyNotes = ReadLines(notesFile);
+    if (PresentAndNotEmpty(Files(), notesFile)) {
+        s.StudyNotes = ReadLines(Files(), notesFile);
         if (DiagOn())
             Label27.SetText(Copy(s.LevelTag, 4, 1) + "F");
     } else {

@@ -4,11 +4,10 @@
 #include "pool/PoolText.h"
 #include "study/StudyNotes.h"
 #include "ui/TForm1.h"
+#include "ui/WorkingFiles.h"
 
 namespace ktq {
 namespace {
-
-constexpr const char* kRulesFile = "rule97.txt";
 
 // The answer box of a letter "A" to "D"; none for anything else.
 const RichEdit* BoxOfLetter(TForm1& form, const Text& letter) {
@@ -55,7 +54,7 @@ void TForm1::CheckBox1Click() {
         EnterLearningMode(*this);
     else
         LeaveLearningMode(*this);
-    if (PresentAndNotEmpty(kRulesFile))
+    if (PresentAndNotEmpty(Files(), kRulesFile))
         Button7.SetVisible(!CheckBox1.Checked());
 }
 

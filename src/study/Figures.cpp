@@ -15,8 +15,8 @@ constexpr const char* kKnownFigures[] = {
 
 // Decoding the whole picture, not only its header, so a damaged file is
 // reported here rather than shown half. The size is the one it declares.
-FigureSize GetPictureSize(const Text& file) {
-    const Picture picture = DecodeJpegFile(file);
+FigureSize GetPictureSize(FileSystem& files, const Text& file) {
+    const Picture picture = DecodeJpegFile(files, file);
     return {picture.sourceWidth, picture.sourceHeight};
 }
 
@@ -25,7 +25,7 @@ FigureSize GetPictureSize(const Text& file) {
 void TForm1::FindAvailableImages() {
     state.AvailableImages.clear();
     for (const char* name : kKnownFigures) {
-        if (FileExists(name))
+        if (FileExists(Files(), name))
             state.AvailableImages += Text(name) + " ";
     }
     if (DiagOn())
@@ -36,13 +36,13 @@ void TForm1::ShowFigureOf(const Text& record) {
     if (state.AvailableImages.empty())
         return;
     const Text name = FigureFileName(record);
-    if (name.empty() || !FileExists(name))
+    if (name.empty() || !FileExists(Files(), name))
         return;
     state.FigureFile = name;
     if (CheckBox2.Checked())
         Sys().OpenWithViewer(name);
 
-    const FigureSize picture = GetPictureSize(name);
+    const FigureSize picture = GetPictureSize(Files(), name);
     const FigureSize shown = FitFigure(picture.width, picture.height);
     Panel1.SetLeft(Width() - shown.width - 30);
     Panel1.SetWidth(shown.width + 20);

@@ -1,4 +1,4 @@
-#include "study/NoteCipher.h"
+#include "text/NoteCipher.h"
 #include "ui/TForm1.h"
 
 namespace ktq {

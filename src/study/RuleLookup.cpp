@@ -3,11 +3,10 @@
 #include "platform/TextFile.h"
 #include "study/RuleText.h"
 #include "ui/TForm1.h"
+#include "ui/WorkingFiles.h"
 
 namespace ktq {
 namespace {
-
-constexpr const char* kRulesFile = "rule97.txt";
 
 char SectionSignOf(const RunState& s) {
     return s.SectionSign.empty() ? kSectionSignChar : s.SectionSign[0];
@@ -49,7 +48,7 @@ void TForm1::Button7Click() {
         Memo3.Clear();
     Memo3.Show();
     SetHeight(590);
-    Memo3.SetLines(ReadLines(kRulesFile));
+    Memo3.SetLines(ReadLines(Files(), kRulesFile));
     ShowDetailsLine(0, -1);
     Button7.SetEnabled(false);
 }

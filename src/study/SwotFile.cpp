@@ -25,12 +25,12 @@ void WriteSwotFile(TForm1& form, const LineList& entries) {
     LineList file = SwotHeaderLines(selected, form.Sys().LocalDateTimeText(form.Sys().Now()));
     const LineList& shown = form.Memo1.Lines();
     file.insert(file.end(), shown.begin(), shown.end());
-    WriteLinesReplacing(name, file);
+    WriteLinesReplacing(form.Files(), name, file);
 
     form.Memo1.AppendLine("");
     form.Memo1.AppendLine("Generated SWOT file is " + name);
     form.Memo1.AppendLine("and located in the current program folder ( " +
-                          form.Sys().CurrentFolder() + " )");
+                          form.Sys().Files().Folder() + " )");
     form.Button1.SetEnabled(true);
 }
 
@@ -56,7 +56,7 @@ void TForm1::WriteSwotFromBank() {
     const Text selected = ComboBox1.GetText();
     if (s.QuestionBank.empty() || s.QuestionBankFile != selected ||
         s.QuestionBank.size() != s.PoolLines.size()) {
-        s.QuestionBank = ReadLines(selected);
+        s.QuestionBank = ReadLines(Files(), s.PoolFile);
         s.QuestionBankFile = selected;
     }
     LineList entries;

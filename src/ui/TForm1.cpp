@@ -72,8 +72,12 @@ void TForm1::RunGuarded(const std::function<void()>& action) {
     try {
         action();
     } catch (const std::exception& e) {
-        platform_.ShowMessage(kApplicationTitle, e.what());
+        ReportError(e);
     }
+}
+
+void TForm1::ReportError(const std::exception& e) {
+    platform_.ShowMessage(kApplicationTitle, e.what());
 }
 
 bool TForm1::DiagOn() const {

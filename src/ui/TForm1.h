@@ -5,9 +5,9 @@
 #include <functional>
 #include <vector>
 
-#include "app/RunState.h"
 #include "platform/Platform.h"
 #include "ui/Controls.h"
+#include "ui/RunState.h"
 
 namespace ktq {
 
@@ -18,6 +18,7 @@ class TForm1 : public Form {
     explicit TForm1(Platform& platform);
 
     Platform& Sys() { return platform_; }
+    FileSystem& Files() { return platform_.Files(); }
     RunState state;
 
     // Every control, in creation order, and lookup by designed name.
@@ -27,6 +28,8 @@ class TForm1 : public Form {
     // Runs one user action or timer tick; an IoError (or any other failure)
     // ends that handler and is shown by the general error report.
     void RunGuarded(const std::function<void()>& action);
+    // The general error report: a message box with the failure's text.
+    void ReportError(const std::exception& e);
     // The diagnostic switch: "/diag" anywhere in the lower-cased command line.
     bool DiagOn() const;
 

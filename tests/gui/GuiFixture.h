@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "WorkingFolder.h"
+#include "platform/DiskFileSystem.h"
 #include "ui/TForm1.h"
 #include "ui/qt/QtPlatform.h"
 #include "ui/qt/Skin.h"
@@ -21,7 +23,9 @@ namespace ktq::guitest {
 
 class RecordingPlatform : public QtPlatform {
   public:
-    RecordingPlatform() : QtPlatform(std::make_unique<MemorySettingsStore>()) {}
+    explicit RecordingPlatform(const std::filesystem::path& folder)
+        : QtPlatform(std::make_unique<MemorySettingsStore>(),
+                     std::make_unique<DiskFileSystem>(folder)) {}
     void ShowMessage(const Text& title, const Text& text) override {
         messages.push_back(title + ": " + text);
     }
@@ -36,24 +40,12 @@ inline QColor Bgr(std::uint32_t c) {
 
 class GuiTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        previous_ = std::filesystem::current_path();
-        std::string pattern = (std::filesystem::temp_directory_path() / "ktq-gui-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        folder_ = pattern;
-        std::filesystem::current_path(folder_);
-    }
-
     void TearDown() override {
         skin.reset();
         form.reset();
-        std::filesystem::current_path(previous_);
-        std::filesystem::remove_all(folder_);
     }
 
-    static void WriteFile(const std::string& name, const std::string& bytes) {
-        std::ofstream(name, std::ios::binary) << bytes;
-    }
+    void WriteFile(const std::string& name, const std::string& bytes) { folder.Write(name, bytes); }
 
     // Creation, the window shown, activation: as the program starts.
     void Start() {
@@ -85,13 +77,10 @@ class GuiTest : public ::testing::Test {
         EXPECT_TRUE(skin->Window().grab().save(path, "PNG")) << path.toStdString();
     }
 
-    RecordingPlatform platform;
+    testsupport::WorkingFolder folder;
+    RecordingPlatform platform{folder.Path()};
     std::unique_ptr<TForm1> form;
     std::unique_ptr<Skin> skin;
-
-  private:
-    std::filesystem::path previous_;
-    std::filesystem::path folder_;
 };
 
 // Eight questions of a tech pool, enough that a trial's draw does not restart

@@ -70,7 +70,8 @@ TEST_F(QtPlatformTest, ClockFolderAndScreen) {
                 2000);
     const auto a = qt.HighResolutionCounter();
     EXPECT_GT(qt.HighResolutionCounter(), a);
-    EXPECT_EQ(qt.CurrentFolder(), FromOsName(std::filesystem::current_path()));
+    EXPECT_EQ(qt.Files().Folder(),
+              FileName::FromSystem(std::filesystem::current_path().string()).Shown());
     EXPECT_GT(qt.ScreenHeight(), 0);
     EXPECT_TRUE(qt.CommandLineParameters().empty());
 }

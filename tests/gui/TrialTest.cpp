@@ -97,8 +97,11 @@ TEST_F(TrialTest, AWrongAnswerTurnsRedBesideTheGreenOneUntilTheDelayEnds) {
 }
 
 TEST_F(TrialTest, AFigureQuestionShowsItsPictureAndDetailsGrowTheWindow) {
-    ASSERT_EQ(std::system("convert -size 240x160 xc:skyblue -fill red -draw "
-                          "'circle 120,80 120,30' T-1.jpg"),
+    const std::string picture = folder.PathOf("T-1.jpg").string();
+    ASSERT_EQ(std::system(("convert -size 240x160 xc:skyblue -fill red -draw "
+                           "'circle 120,80 120,30' '" +
+                           picture + "'")
+                              .c_str()),
               0);
     StartTrial();
     QTest::keyClicks(WidgetOf<QComboBox>(form->ComboBox2)->lineEdit(), "T1A02");

@@ -1,6 +1,8 @@
 #pragma once
-// A fresh temporary working folder, entered for the life of the object: for
-// tests and benchmarks that run the program on real files.
+// A fresh temporary folder for tests and benchmarks that run the program on
+// real files, with the program's file system on it. The process's working
+// folder is never changed: the program reaches the folder through the
+// platform's file system.
 #include <unistd.h>
 
 #include <filesystem>
@@ -8,46 +10,52 @@
 #include <sstream>
 #include <string>
 
-#include "platform/TextFile.h"
+#include "platform/DiskFileSystem.h"
+#include "platform/FileName.h"
 
 namespace ktq::testsupport {
 
 class WorkingFolder {
   public:
-    WorkingFolder() {
-        static int counter = 0;
-        previous_ = std::filesystem::current_path();
-        path_ = std::filesystem::temp_directory_path() /
-                ("ktq-app-" + std::to_string(::getpid()) + "-" + std::to_string(++counter));
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directories(path_);
-        std::filesystem::current_path(path_);
-    }
+    WorkingFolder()
+        : path_(FreshPath()), files_((std::filesystem::create_directories(path_), path_)) {}
     ~WorkingFolder() {
         std::error_code ec;
-        std::filesystem::current_path(previous_, ec);
         std::filesystem::remove_all(path_, ec);
     }
     WorkingFolder(const WorkingFolder&) = delete;
     WorkingFolder& operator=(const WorkingFolder&) = delete;
 
     const std::filesystem::path& Path() const { return path_; }
+    // The real disk in this folder, as the program sees it.
+    FileSystem& Files() { return files_; }
+    // Names are the program's Windows-1252 text.
+    std::filesystem::path PathOf(const std::string& name) const {
+        return path_ / FileName(name).System();
+    }
     void Write(const std::string& name, const std::string& bytes) const {
-        std::ofstream(path_ / OsPath(name), std::ios::binary) << bytes;
+        std::ofstream(PathOf(name), std::ios::binary) << bytes;
     }
     std::string Read(const std::string& name) const {
-        std::ifstream in(path_ / OsPath(name), std::ios::binary);
+        std::ifstream in(PathOf(name), std::ios::binary);
         std::ostringstream s;
         s << in.rdbuf();
         return s.str();
     }
-    bool Exists(const std::string& name) const {
-        return std::filesystem::exists(path_ / OsPath(name));
-    }
+    bool Exists(const std::string& name) const { return std::filesystem::exists(PathOf(name)); }
 
   private:
-    std::filesystem::path previous_;
+    static std::filesystem::path FreshPath() {
+        static int counter = 0;
+        std::filesystem::path p =
+            std::filesystem::temp_directory_path() /
+            ("ktq-app-" + std::to_string(::getpid()) + "-" + std::to_string(++counter));
+        std::filesystem::remove_all(p);
+        return p;
+    }
+
     std::filesystem::path path_;
+    DiskFileSystem files_;
 };
 
 }  // namespace ktq::testsupport

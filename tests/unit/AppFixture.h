@@ -8,6 +8,7 @@
 #include <sstream>
 #include <string>
 
+#include "FailingFileSystem.h"
 #include "WorkingFolder.h"
 #include "platform/HeadlessPlatform.h"
 #include "platform/TextFile.h"
@@ -15,12 +16,14 @@
 
 namespace ktq::testsupport {
 
-// The program in the current folder with a settings store that the test owns.
+// The program on a test's folder with a settings store that the test owns.
+// Its files can be made to fail (Files()), as a full disk or a refused rename.
 class Program {
   public:
-    explicit Program(SettingsStore& store, std::vector<Text> parameters = {},
-                     int screenHeight = 1080)
-        : platform_(out_, std::make_unique<ForwardingStore>(store)) {
+    Program(WorkingFolder& folder, SettingsStore& store, std::vector<Text> parameters = {},
+            int screenHeight = 1080)
+        : platform_(out_, std::make_unique<ForwardingStore>(store),
+                    std::make_unique<FailingFileSystem>(folder.Files())) {
         platform_.SetNow(MakeDateTime(2026, 12, 8, 9, 0, 0));
         platform_.SetParameters(std::move(parameters));
         platform_.SetScreenHeight(screenHeight);
@@ -35,6 +38,7 @@ class Program {
     }
     TForm1& Form() { return *form_; }
     HeadlessPlatform& Platform() { return platform_; }
+    FailingFileSystem& Files() { return static_cast<FailingFileSystem&>(platform_.Files()); }
     std::string Output() const { return out_.str(); }
 
   private:

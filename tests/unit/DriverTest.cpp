@@ -17,9 +17,11 @@ DriverRun RunScript(const std::string& script) {
     testsupport::WorkingFolder folder;
     std::istringstream in(script);
     std::ostringstream out, err;
-    const char* argv[] = {"ktqtests-headless", "--now", "2026-12-08 09:00:00"};
+    const std::string path = folder.Path().string();
+    const char* argv[] = {"ktqtests-headless", "--now", "2026-12-08 09:00:00", "--folder",
+                          path.c_str()};
     DriverRun r;
-    r.code = RunHeadlessProgram(3, argv, in, out, err);
+    r.code = RunHeadlessProgram(5, argv, in, out, err);
     r.out = out.str();
     r.err = err.str();
     return r;

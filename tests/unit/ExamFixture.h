@@ -56,7 +56,7 @@ class ExamTest : public ::testing::Test {
 
     WorkingFolder folder;
     MemorySettingsStore store;
-    Program program{store};
+    Program program{folder, store};
 };
 
 }  // namespace ktq::testsupport

@@ -144,7 +144,7 @@ TEST_F(TrialTest, TheReviewWritesTheBlocksAndClosesOnScreenOnly) {
     ASSERT_EQ(lines.size(), 21u);
     EXPECT_EQ(lines[18], "");
     EXPECT_EQ(lines[20], "These details have been saved in file KTQTech 2022 ^ Review.txt in the " +
-                             program.Platform().CurrentFolder() + " folder.");
+                             program.Platform().Files().Folder() + " folder.");
     EXPECT_EQ(form().state.IncorrectList, "");
     EXPECT_FALSE(form().Button5.Enabled());
     EXPECT_TRUE(form().Memo1.Visible());
@@ -156,9 +156,9 @@ TEST_F(TrialTest, AFailedReviewFileKeepsTheWrongAnswers) {
     form().state.LevelTag = "N";
     form().state.IncorrectList = "T1A01\tA\tB,";
     form().Button5.SetEnabled(true);
-    testing::FailWritesAfterBytes(0);
+    program.Files().FailWritesAfter(0);
     Guarded([this] { form().Button5Click(); });
-    testing::FailWritesAfterBytes(std::nullopt);
+    program.Files().FailWritesAfter(std::nullopt);
     EXPECT_NE(program.Output().find("MESSAGE"), std::string::npos);
     EXPECT_EQ(form().Memo1.LineCount(), 9);
     EXPECT_EQ(form().state.IncorrectList, "T1A01\tA\tB,");

@@ -4,7 +4,7 @@
 
 #include "AppFixture.h"
 #include "NoteCipherTestSupport.h"
-#include "study/NoteCipher.h"
+#include "text/NoteCipher.h"
 
 namespace ktq {
 namespace {
@@ -59,7 +59,7 @@ TEST(DecipherNote, ARepeatedKeyCharacterMapsByItsFirstPlace) {
 TEST(DecipherNote, TheWindowUsesTheCurrentKey) {
     testsupport::WorkingFolder folder;
     MemorySettingsStore store;
-    testsupport::Program program(store);
+    testsupport::Program program(folder, store);
     program.Start();
     TForm1& form = program.Form();
     EXPECT_EQ(form.DecipherNote("0123"), "cfhb");

@@ -1,7 +1,7 @@
 #pragma once
 // Enciphers a note the way the note files supplied with the program were
 // made, so tests can hold readable notes. The program itself only deciphers.
-#include "study/NoteCipher.h"
+#include "text/NoteCipher.h"
 
 namespace ktq::testsupport {
 

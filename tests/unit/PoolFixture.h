@@ -25,7 +25,7 @@ struct PoolProgram {
     std::unique_ptr<Program> program;
 
     void Start(std::vector<Text> parameters = {}) {
-        program = std::make_unique<Program>(store, std::move(parameters));
+        program = std::make_unique<Program>(folder, store, std::move(parameters));
         program->Start();
     }
     TForm1& Form() { return program->Form(); }

@@ -93,9 +93,9 @@ TEST(PoolPreparation, AFailedBankWriteKeepsTheOldFileAndStopsThere) {
     TForm1& f = p.Form();
     p.Select("tech.txt");
     f.state.DoneCount = 4;
-    testing::FailWritesAfterBytes(10);
+    p.program->Files().FailWritesAfter(10);
     f.RunGuarded([&] { p.Prepare(); });
-    testing::FailWritesAfterBytes(std::nullopt);
+    p.program->Files().FailWritesAfter(std::nullopt);
     EXPECT_NE(p.program->Output().find("MESSAGE"), std::string::npos);
     EXPECT_EQ(p.folder.Read("qstns.txt"), "old bank\r\n");
     EXPECT_FALSE(p.folder.Exists("KTQTech tech ^ Qstns.txt"));

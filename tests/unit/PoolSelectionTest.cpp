@@ -2,7 +2,7 @@
 
 #include "NoteCipherTestSupport.h"
 #include "PoolFixture.h"
-#include "study/NoteCipher.h"
+#include "text/NoteCipher.h"
 
 namespace ktq {
 namespace {

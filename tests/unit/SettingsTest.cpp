@@ -38,7 +38,7 @@ TEST(SettingsValues, FlagsReadAsIntegersWithTheirDefault) {
 TEST(Settings, NothingStoredGivesTheDefaultsAndTheNotice) {
     WorkingFolder folder;
     MemorySettingsStore store;
-    Program program(store);
+    Program program(folder, store);
     program.Start();
     TForm1& f = program.Form();
     EXPECT_EQ(f.Left(), 100);
@@ -62,7 +62,7 @@ TEST(Settings, AreWrittenOnlyAtCloseAndReadBackByTheNextRun) {
     WorkingFolder folder;
     MemorySettingsStore store;
     {
-        Program first(store);
+        Program first(folder, store);
         first.Start();
         EXPECT_EQ(Stored(store, "KTQExamsStartCount"), "<missing>");
         first.Form().TrackBar1.UserSetPosition(9);
@@ -79,7 +79,7 @@ TEST(Settings, AreWrittenOnlyAtCloseAndReadBackByTheNextRun) {
     EXPECT_EQ(Stored(store, "KTQExamsShowFlash"), "1");
     EXPECT_EQ(Stored(store, "KTQExamsVersion"), "1.1.0.1");
 
-    Program second(store);
+    Program second(folder, store);
     second.Start();
     EXPECT_EQ(second.Form().state.StartCount, 2);
     EXPECT_FALSE(second.Form().Panel2.Visible());
@@ -94,7 +94,7 @@ TEST(Settings, TheStartCountStopsAtFive) {
     MemorySettingsStore store;
     store.WriteText(kSettingsSection, "KTQExamsVersion", "1.1.0.1");
     store.WriteText(kSettingsSection, "KTQExamsStartCount", "5");
-    Program program(store);
+    Program program(folder, store);
     program.Start();
     EXPECT_EQ(program.Form().state.StartCount, 5);
     EXPECT_FALSE(program.Form().Label37.Visible());
@@ -108,7 +108,7 @@ TEST(Settings, ANewVersionCountsAsAFirstStart) {
     MemorySettingsStore store;
     store.WriteText(kSettingsSection, "KTQExamsVersion", "1.0.9.0");
     store.WriteText(kSettingsSection, "KTQExamsStartCount", "3");
-    Program program(store);
+    Program program(folder, store);
     program.Start();
     EXPECT_EQ(program.Form().Label37.GetText(), "4");
     EXPECT_EQ(program.Form().state.StartCount, 1);
@@ -120,7 +120,7 @@ TEST(Settings, DontShowAgainHoldsEvenAcrossAVersionChange) {
     MemorySettingsStore store;
     store.WriteText(kSettingsSection, "KTQExamsVersion", "1.0.9.0");
     store.WriteText(kSettingsSection, "KTQExamsShowFlash", "0");
-    Program program(store);
+    Program program(folder, store);
     program.Start();
     EXPECT_EQ(program.Form().state.StartCount, 1);
     EXPECT_TRUE(program.Form().CheckBox3.Checked());
@@ -138,7 +138,7 @@ TEST(Settings, OutOfRangeValuesAreBroughtIn) {
         store.WriteText(kSettingsSection, "KTQExamsWrongDelay", c.delay);
         store.WriteText(kSettingsSection, "KTQExamsWidth", "5000");
         store.WriteText(kSettingsSection, "KTQExamsHeight", "-20");
-        Program program(store);
+        Program program(folder, store);
         program.Start();
         EXPECT_EQ(program.Form().TrackBar1.Position(), c.position) << c.delay;
         EXPECT_EQ(program.Form().Label24.GetText(), std::to_string(c.position + 2) + "S  ");
@@ -167,7 +167,7 @@ TEST_P(SettingLimitTest, IsBroughtIntoARangeTheRulesCanHold) {
     }
     IniFileSettingsStore store(ini);
     {
-        Program program(store);
+        Program program(folder, store);
         program.Start();
         TForm1& f = program.Form();
         EXPECT_GE(f.state.StartCount, 1);
@@ -211,7 +211,7 @@ TEST(Settings, AStartCountAtTheLimitStopsAtFive) {
     MemorySettingsStore store;
     store.WriteText(kSettingsSection, "KTQExamsVersion", "1.1.0.1");
     store.WriteText(kSettingsSection, "KTQExamsStartCount", "2147483647");
-    Program program(store);
+    Program program(folder, store);
     program.Start();
     EXPECT_EQ(program.Form().Label37.GetText(), "5");
     EXPECT_FALSE(program.Form().Label37.Visible());
@@ -224,7 +224,7 @@ TEST(Settings, AWindowPlacedBeyondEveryScreenComesBack) {
     MemorySettingsStore store;
     store.WriteText(kSettingsSection, "KTQExamsTop", "99999999");
     store.WriteText(kSettingsSection, "KTQExamsLeft", "-2147483648");
-    Program program(store);
+    Program program(folder, store);
     program.Start();
     EXPECT_EQ(program.Form().Top(), 100);
     EXPECT_EQ(program.Form().Left(), 100);
@@ -233,7 +233,7 @@ TEST(Settings, AWindowPlacedBeyondEveryScreenComesBack) {
 TEST(Notice, StaysUpForTwentyTicksAndTheChoiceCountsAtTheNextStart) {
     WorkingFolder folder;
     MemorySettingsStore store;
-    Program program(store);
+    Program program(folder, store);
     program.Start();
     TForm1& f = program.Form();
     f.CheckBox3.UserClick();
@@ -253,7 +253,7 @@ TEST(Notice, StaysUpForTwentyTicksAndTheChoiceCountsAtTheNextStart) {
 TEST(Notice, UntickingBeforeClosingStoresTheNoticeAgain) {
     WorkingFolder folder;
     MemorySettingsStore store;
-    Program program(store);
+    Program program(folder, store);
     program.Start();
     program.Form().CheckBox3.UserClick();
     program.Form().CheckBox3.UserClick();

@@ -15,9 +15,9 @@ namespace {
 namespace fs = std::filesystem;
 using testsupport::PoolProgram;
 
-std::string ReadError(const Text& name) {
+std::string ReadError(testsupport::WorkingFolder& folder, const Text& name) {
     try {
-        ReadLines(name);
+        ReadLines(folder.Files(), name);
     } catch (const IoError& e) {
         return e.what();
     }
@@ -44,7 +44,7 @@ TEST(SpecialFiles, APipeUnderABanksNameIsReportedNotWaitedFor) {
 TEST(SpecialFiles, ALinkToADeviceIsReportedNotRead) {
     testsupport::WorkingFolder folder;
     fs::create_symlink("/dev/zero", folder.Path() / "tech-tests.txt");
-    EXPECT_EQ(ReadError("tech-tests.txt"),
+    EXPECT_EQ(ReadError(folder, "tech-tests.txt"),
               "Cannot read file \"tech-tests.txt\": it is not a regular file");
 }
 
@@ -53,7 +53,7 @@ TEST(SpecialFiles, AFileBeyondTheBoundIsRefusedBeforeItIsRead) {
     folder.Write("tech pool.txt", "");
     // Sparse: no disk space is taken, but the size is what counts.
     fs::resize_file(folder.Path() / "tech pool.txt", kLargestReadableFile + 1);
-    const std::string error = ReadError("tech pool.txt");
+    const std::string error = ReadError(folder, "tech pool.txt");
     EXPECT_NE(error.find("\"tech pool.txt\" is too large"), std::string::npos) << error;
     EXPECT_EQ(error.find("bad_alloc"), std::string::npos);
 }

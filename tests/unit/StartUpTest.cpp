@@ -31,7 +31,7 @@ TEST(PoolFileFilter, NamesAreMatchedAsTheListingGivesThem) {
 TEST(Activation, AnEmptyFolderShowsTheMissingFilesBoxAndGoesOn) {
     WorkingFolder folder;
     MemorySettingsStore store;
-    Program program(store);
+    Program program(folder, store);
     program.Start();
     EXPECT_EQ(program.Output(), kMissingFilesMessage);
     TForm1& f = program.Form();
@@ -51,7 +51,7 @@ TEST(Activation, TheChooserListsOnlyPlainTextPoolsThatNameALevel) {
          {"Tech Pool.txt", "general pool.txt", "Extra Pool.TXT", "extra pool.doc", "^ Review.txt"})
         folder.Write(n, "x");
     MemorySettingsStore store;
-    Program program(store);
+    Program program(folder, store);
     program.Start();
     EXPECT_EQ(program.Form().ComboBox1.Items(), (LineList{"general pool.txt", "Tech Pool.txt"}));
     EXPECT_FALSE(program.Form().state.TestsMode);
@@ -64,7 +64,7 @@ TEST(Activation, APreparedBankPutsTheFolderInTestsModeAndSetsLooseStudyFilesAsid
                           "mylearn.txt", "qstns.txt", "old qstns.txt.Bak", "other.txt"})
         folder.Write(n, "x");
     MemorySettingsStore store;
-    Program program(store);
+    Program program(folder, store);
     program.Start();
     TForm1& f = program.Form();
     EXPECT_TRUE(f.state.TestsMode);
@@ -83,7 +83,7 @@ TEST(Activation, WithoutPreparedBanksNothingIsRenamed) {
     folder.Write("tech 2022 pool.txt", "x");
     folder.Write("KTQTech 2022 ^ study.txt", "x");
     MemorySettingsStore store;
-    Program program(store);
+    Program program(folder, store);
     program.Start();
     EXPECT_TRUE(folder.Exists("KTQTech 2022 ^ study.txt"));
 }
@@ -93,7 +93,7 @@ TEST(Activation, TheRetiredPoolIsSetAside) {
     const std::string retired = "FINAL Revised 2015-2019 General Class Question Pool 2-11-2015.txt";
     folder.Write(retired, "x");
     MemorySettingsStore store;
-    Program program(store);
+    Program program(folder, store);
     program.Start();
     EXPECT_TRUE(folder.Exists(retired + ".bak"));
     EXPECT_FALSE(folder.Exists(retired));
@@ -106,7 +106,7 @@ TEST(Activation, CommandLineIsJoinedWithLeadingBlanksAndDiagShowsTheRulesMarker)
                  "97.1 Basis.\r\ntext\r\n");
     folder.Write("tech pool.txt", "x");
     MemorySettingsStore store;
-    Program program(store, {"a", "/Diag"});
+    Program program(folder, store, {"a", "/Diag"});
     program.Start();
     TForm1& f = program.Form();
     EXPECT_EQ(f.state.CommandLine, " a /Diag");
@@ -122,7 +122,7 @@ TEST(Activation, NoParametersMeansNoDiagnostics) {
                  " \xA7"
                  "97.1 Basis.\r\n");
     MemorySettingsStore store;
-    Program program(store);
+    Program program(folder, store);
     program.Start();
     EXPECT_EQ(program.Form().state.CommandLine, "");
     EXPECT_EQ(program.Form().Label26.GetText(), "");
@@ -133,7 +133,7 @@ TEST(Activation, TheLastWorkingCopyIsReadBackButNoBankExists) {
     folder.Write("qfile.txt", "line one\r\nline two\r\n");
     folder.Write("rule97.txt", "");
     MemorySettingsStore store;
-    Program program(store);
+    Program program(folder, store);
     program.Start();
     TForm1& f = program.Form();
     EXPECT_EQ(f.state.PoolLines, (LineList{"line one", "line two"}));
@@ -145,7 +145,7 @@ TEST(Activation, TheLastWorkingCopyIsReadBackButNoBankExists) {
 TEST(Activation, TheQuestionAreaIsHiddenEmptyAndSizedToTheWindow) {
     WorkingFolder folder;
     MemorySettingsStore store;
-    Program program(store);
+    Program program(folder, store);
     program.Start();
     TForm1& f = program.Form();
     for (RichEdit* box : {&f.RichEdit1, &f.RichEdit2, &f.RichEdit5}) {
@@ -164,7 +164,7 @@ TEST(Activation, TheQuestionAreaIsHiddenEmptyAndSizedToTheWindow) {
 TEST(WindowBehaviour, ResizingStretchesTheDetailsBoxAndRaisesTheTallestHeight) {
     WorkingFolder folder;
     MemorySettingsStore store;
-    Program program(store);
+    Program program(folder, store);
     program.Start();
     TForm1& f = program.Form();
     EXPECT_EQ(f.Height(), 435);
@@ -178,7 +178,7 @@ TEST(WindowBehaviour, ResizingStretchesTheDetailsBoxAndRaisesTheTallestHeight) {
 TEST(WindowBehaviour, HoverHighlightsOneAnswerBoxAndTheQuestionBoxClearsAll) {
     WorkingFolder folder;
     MemorySettingsStore store;
-    Program program(store);
+    Program program(folder, store);
     program.Start();
     TForm1& f = program.Form();
     f.AnswerBoxMouseMove(1);
@@ -194,7 +194,7 @@ TEST(WindowBehaviour, HoverHighlightsOneAnswerBoxAndTheQuestionBoxClearsAll) {
 TEST(WindowBehaviour, ShowDetailsLinePutsTheCaretAtTheStartAndFocusesTheDetails) {
     WorkingFolder folder;
     MemorySettingsStore store;
-    Program program(store);
+    Program program(folder, store);
     program.Start();
     TForm1& f = program.Form();
     for (int i = 0; i < 40; ++i) f.Memo3.AppendLine("line " + std::to_string(i));
@@ -221,7 +221,7 @@ TEST(Activation, SeeDetailsOnATallScreenEndsWithTheLastRowsHeight) {
         testsupport::WorkingFolder folder;
         MemorySettingsStore store;
         store.WriteText("Tarnell", "KTQExamsSeeDetails", "1");
-        testsupport::Program program(store, {}, c.screen);
+        testsupport::Program program(folder, store, {}, c.screen);
         program.Start();
         TForm1& f = program.Form();
         EXPECT_EQ(f.state.MaxHeight, c.maxHeight) << c.screen;

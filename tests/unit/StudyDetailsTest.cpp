@@ -2,7 +2,7 @@
 
 #include "SavedAs.h"
 #include "StudyFixture.h"
-#include "study/NoteCipher.h"
+#include "text/NoteCipher.h"
 
 namespace ktq {
 namespace {

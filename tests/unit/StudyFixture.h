@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "AppFixture.h"
-#include "study/NoteCipher.h"
+#include "text/NoteCipher.h"
 
 namespace ktq::testsupport {
 
@@ -49,7 +49,7 @@ inline Text Encipher(const Text& plain, const Text& key) {
 class StudyTest : public ::testing::Test {
   protected:
     void Start(std::vector<Text> parameters = {}, int screenHeight = 1080) {
-        program = std::make_unique<Program>(store, std::move(parameters), screenHeight);
+        program = std::make_unique<Program>(folder, store, std::move(parameters), screenHeight);
         program->Start();
     }
     TForm1& form() { return program->Form(); }

@@ -56,10 +56,7 @@ TEST(SwotPoolEntry, OnlyTheAnswerFollowsOtherwise) {
                              "---> All of these choices are correct", ""}));
 }
 
-class SwotRunTest : public testsupport::StudyTest {
-  protected:
-    void TearDown() override { testing::FailWritesAfterBytes(std::nullopt); }
-};
+class SwotRunTest : public testsupport::StudyTest {};
 
 TEST_F(SwotRunTest, PreparedBankFromAnEarlierSelectionIsNotUsed) {
     folder.Write("tech-tests.txt",
@@ -72,7 +69,7 @@ TEST_F(SwotRunTest, PreparedBankFromAnEarlierSelectionIsNotUsed) {
     Select("tech-tests.txt");
     Guarded([this] { form().Button3Click(); });
 
-    const LineList file = ReadLines("SWOT Extract # tech.txt");
+    const LineList file = ReadLines(folder.Files(), "SWOT Extract # tech.txt");
     // Numbers are line numbers of the bank: the empty third line is skipped.
     EXPECT_EQ(LineList(file.begin() + 4, file.end()),
               (LineList{"1.  Which band?", "--->  1.8 MHz", "", "2.  Which band?", "--->  3.5 MHz",
@@ -90,7 +87,7 @@ TEST_F(SwotRunTest, PreparedBankOfTheSameLengthFromAnotherFileIsNotUsed) {
     Select("general-tests.txt");
     Guarded([this] { form().Button3Click(); });
 
-    const LineList file = ReadLines("SWOT Extract # general.txt");
+    const LineList file = ReadLines(folder.Files(), "SWOT Extract # general.txt");
     EXPECT_EQ(
         LineList(file.begin() + 4, file.end()),
         (LineList{"1.  Which band?", "--->  7 MHz", "", "2.  Which band?", "---> 28.4 MHz", ""}));
@@ -102,9 +99,9 @@ TEST_F(SwotRunTest, FailedWriteLeavesNoFileAndSkipsTheRest) {
     Start();
     Select("tech-tests.txt");
     Guarded([this] { form().Button1Click(); });
-    testing::FailWritesAfterBytes(20);
+    program->Files().FailWritesAfter(20);
     Guarded([this] { form().Button3Click(); });
-    testing::FailWritesAfterBytes(std::nullopt);
+    program->Files().FailWritesAfter(std::nullopt);
 
     EXPECT_NE(Output().find("MESSAGE"), std::string::npos);
     EXPECT_EQ(folder.Read("SWOT Extract # tech.txt"), "an earlier study file\r\n");

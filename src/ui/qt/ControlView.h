@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 
+#include "platform/FileSystem.h"
 #include "ui/Control.h"
 
 class QWidget;
@@ -19,6 +20,8 @@ class SkinContext {
     // Runs a user's input on the model inside the general error report and
     // then brings every widget up to date.
     virtual void UserInput(const std::function<void()>& action) = 0;
+    // The files of the program's working folder, for the pictures it shows.
+    virtual FileSystem& Files() = 0;
 };
 
 class ControlView {
@@ -40,6 +43,7 @@ class ControlView {
     // The size the widget takes; labels grow to show their whole text.
     virtual QSize ShownSize() const;
     void Input(const std::function<void()>& action) { skin_.UserInput(action); }
+    SkinContext& Skin() { return skin_; }
 
   private:
     Control& control_;

@@ -66,7 +66,7 @@ class ImageView : public ControlView {
         }
         const Picture picture = shownFile_ == kDefaultPictureName
                                     ? DecodeJpeg(DefaultPictureJpeg(), shownFile_)
-                                    : DecodeJpegFile(shownFile_);
+                                    : DecodeJpegFile(Skin().Files(), shownFile_);
         label_->setPixmap(ToPixmap(picture));
     }
     QPalette::ColorRole BackgroundRole() const override { return QPalette::Window; }

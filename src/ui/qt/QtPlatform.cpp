@@ -10,7 +10,7 @@
 #include <QUrl>
 #include <chrono>
 
-#include "platform/TextFile.h"
+#include "platform/DiskFileSystem.h"
 #include "text/CodePage.h"
 #include "ui/qt/QtSettingsStore.h"
 
@@ -21,8 +21,9 @@ QString ToQ(const Text& t) {
 }
 }  // namespace
 
-QtPlatform::QtPlatform(std::unique_ptr<SettingsStore> settings)
-    : settings_(settings ? std::move(settings) : std::make_unique<QtSettingsStore>()) {}
+QtPlatform::QtPlatform(std::unique_ptr<SettingsStore> settings, std::unique_ptr<FileSystem> files)
+    : settings_(settings ? std::move(settings) : std::make_unique<QtSettingsStore>()),
+      files_(files ? std::move(files) : WorkingFolderFiles()) {}
 
 DateTime QtPlatform::Now() {
     // Local wall-clock time: the date and time fields read as if they were UTC.
@@ -64,12 +65,9 @@ int QtPlatform::ScreenHeight() {
 
 void QtPlatform::OpenWithViewer(const Text& file) {
     // A name without a folder is relative to the working folder.
-    const QString name = QString::fromStdString(OsPath(file).string());
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QDir::current().absoluteFilePath(name)));
-}
-
-Text QtPlatform::CurrentFolder() {
-    return FromOsName(QDir::currentPath().toStdString());
+    const QString name = QString::fromStdString(FileName(file).System());
+    const QString folder = QString::fromStdString(FileName(files_->Folder()).System());
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QDir(folder).absoluteFilePath(name)));
 }
 
 std::vector<Text> QtPlatform::CommandLineParameters() {

@@ -10,7 +10,9 @@ namespace ktq {
 class QtPlatform : public Platform {
   public:
     // Without a store of its own it uses the user's settings (QtSettingsStore).
-    explicit QtPlatform(std::unique_ptr<SettingsStore> settings = nullptr);
+    // The files are those of the current folder when it is made.
+    explicit QtPlatform(std::unique_ptr<SettingsStore> settings = nullptr,
+                        std::unique_ptr<FileSystem> files = nullptr);
 
     DateTime Now() override;
     // In Qt's default locale, which is the user's unless a test sets another.
@@ -20,11 +22,12 @@ class QtPlatform : public Platform {
     int ScreenHeight() override;
     SettingsStore& Settings() override { return *settings_; }
     void OpenWithViewer(const Text& file) override;
-    Text CurrentFolder() override;
+    FileSystem& Files() override { return *files_; }
     std::vector<Text> CommandLineParameters() override;
 
   private:
     std::unique_ptr<SettingsStore> settings_;
+    std::unique_ptr<FileSystem> files_;
 };
 
 }  // namespace ktq

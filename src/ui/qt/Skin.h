@@ -32,6 +32,7 @@ class Skin : public SkinContext {
     // outside user input are also flushed from the event loop.
     void Flush();
     void UserInput(const std::function<void()>& action) override;
+    FileSystem& Files() override { return form_.Files(); }
 
   private:
     friend class FormWindow;

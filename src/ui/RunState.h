@@ -2,7 +2,10 @@
 // The working state that every handler of the window shares. Names are the
 // ones the whole program uses; starting values are those at load, before the
 // window exists (numbers 0, flags false, texts and lists empty).
+#include <vector>
+
 #include "platform/DateTime.h"
+#include "platform/FileName.h"
 #include "platform/SettingsStore.h"
 #include "text/Text.h"
 #include "ui/Control.h"
@@ -23,6 +26,10 @@ struct RunState {
 
     // Pool, level and reference data.
     Text PoolFileName;
+    // The pool chooser's files as the system spells their names, beside the
+    // names ComboBox1 shows; and the one chosen.
+    std::vector<FileName> PoolFiles;
+    FileName PoolFile;
     int ExamSize = 0;
     Text LevelTag;
     Text KeyAlphabet;

@@ -1,0 +1,51 @@
+#pragma once
+// The files of the working folder, as the program reaches them: through the
+// platform, like the clock and the message box, so that tests can put a
+// failing implementation in its place. The steps built on these (replacing a
+// file safely, reading lines) are in TextFile.h, the same for every one.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/FileName.h"
+#include "text/Text.h"
+
+namespace ktq {
+
+enum class EntryKind { File, Folder, Other };
+
+struct EntryInfo {
+    EntryKind kind = EntryKind::Other;
+    std::int64_t size = 0;
+};
+
+class FileSystem {
+  public:
+    virtual ~FileSystem() = default;
+
+    // Full path of the working folder, without a trailing separator.
+    virtual Text Folder() = 0;
+    // The entry of that name after following links; empty when there is none.
+    virtual std::optional<EntryInfo> Stat(const FileName& name) = 0;
+    // The entries of the working folder that are not folders, in no order.
+    virtual std::vector<FileName> ListFiles() = 0;
+
+    // The whole content of a regular file, at most `limit` bytes; anything
+    // else (a pipe, a device, a folder, a larger file) is refused at once.
+    // Throws IoError with a message naming the file.
+    virtual std::string Read(const FileName& name, std::int64_t limit) = 0;
+
+    // Each returns 0 or the system's error number.
+    // Creates the file new and exclusively (never through a link, EEXIST when
+    // the name is taken), writes the bytes and flushes them to disk.
+    virtual int CreateNew(const FileName& name, std::string_view bytes) = 0;
+    // Renames, replacing whatever file `to` names.
+    virtual int RenameOver(const FileName& from, const FileName& to) = 0;
+    // Appends to an existing file.
+    virtual int Append(const FileName& name, std::string_view bytes) = 0;
+    virtual void Remove(const FileName& name) = 0;
+};
+
+}  // namespace ktq

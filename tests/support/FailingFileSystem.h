@@ -1,0 +1,50 @@
+#pragma once
+// A file system that fails on purpose, around the real one: a write that
+// stops after some bytes as a full disk does, or a rename that is refused.
+// What it does not fail, the real disk does.
+#include <cerrno>
+#include <optional>
+
+#include "platform/FileSystem.h"
+
+namespace ktq::testsupport {
+
+class FailingFileSystem : public FileSystem {
+  public:
+    explicit FailingFileSystem(FileSystem& real) : real_(real) {}
+
+    // Every new file gets this many bytes, then the disk is full.
+    void FailWritesAfter(std::optional<std::size_t> bytes) { writeLimit_ = bytes; }
+    // Appends fail at once, as on a disk that is full.
+    void FailAppends(bool fail) { failAppends_ = fail; }
+    // Renames are refused with this error number.
+    void FailRenames(std::optional<int> error) { renameError_ = error; }
+
+    Text Folder() override { return real_.Folder(); }
+    std::optional<EntryInfo> Stat(const FileName& name) override { return real_.Stat(name); }
+    std::vector<FileName> ListFiles() override { return real_.ListFiles(); }
+    std::string Read(const FileName& name, std::int64_t limit) override {
+        return real_.Read(name, limit);
+    }
+    int CreateNew(const FileName& name, std::string_view bytes) override {
+        if (!writeLimit_ || *writeLimit_ >= bytes.size())
+            return real_.CreateNew(name, bytes);
+        const int failure = real_.CreateNew(name, bytes.substr(0, *writeLimit_));
+        return failure != 0 ? failure : ENOSPC;
+    }
+    int RenameOver(const FileName& from, const FileName& to) override {
+        return renameError_ ? *renameError_ : real_.RenameOver(from, to);
+    }
+    int Append(const FileName& name, std::string_view bytes) override {
+        return failAppends_ ? ENOSPC : real_.Append(name, bytes);
+    }
+    void Remove(const FileName& name) override { real_.Remove(name); }
+
+  private:
+    FileSystem& real_;
+    std::optional<std::size_t> writeLimit_;
+    std::optional<int> renameError_;
+    bool failAppends_ = false;
+};
+
+}  // namespace ktq::testsupport
