@@ -74,9 +74,14 @@ class GuiTest : public ::testing::Test {
         return w;
     }
 
-    // Saved for a person to look at, where the build asks for it.
+    // Saved for a person to look at: in the build folder, or where
+    // KTQ_SCREENSHOT_DIR names.
     void Screenshot(const std::string& name) {
         const char* dir = std::getenv("KTQ_SCREENSHOT_DIR");
+#ifdef KTQ_DEFAULT_SCREENSHOT_DIR
+        if (dir == nullptr)
+            dir = KTQ_DEFAULT_SCREENSHOT_DIR;
+#endif
         if (dir == nullptr)
             return;
         std::filesystem::create_directories(dir);

@@ -62,10 +62,10 @@ TEST_F(MirrorTest, WindowFollowsTheModelsSizeAndCaption) {
     form->SetHeight(590);
     form->SetCaption("Other \xA9");
     skin->Flush();
-    EXPECT_EQ(skin->Window().size(), QSize(844, 552));
+    EXPECT_EQ(skin->Window().frameGeometry().size(), QSize(860, 590));
     EXPECT_EQ(skin->Window().windowTitle(), QString::fromUtf8("Other \u00A9"));
-    form->SetFocus(&form->Memo3);
     form->Memo3.Show();
+    form->SetFocus(&form->Memo3);
     skin->Flush();
     QApplication::processEvents();
     EXPECT_EQ(QApplication::focusWidget(), skin->WidgetOf(form->Memo3));

@@ -3,6 +3,7 @@
 #include <QSignalBlocker>
 #include <QWidget>
 
+#include "ui/qt/ControlTexts.h"
 #include "ui/qt/QtLook.h"
 
 namespace ktq {
@@ -27,6 +28,9 @@ void ControlView::Mirror() {
     const QString tip = ToQString(control_.EffectiveHint());
     if (w->toolTip() != tip)
         w->setToolTip(tip);
+    const QString name = ToQString(AccessibleNameOf(control_));
+    if (w->accessibleName() != name)
+        w->setAccessibleName(name);
 }
 
 }  // namespace ktq

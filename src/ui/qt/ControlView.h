@@ -19,6 +19,9 @@ class SkinContext {
     // Runs a user's input on the model inside the general error report and
     // then brings every widget up to date.
     virtual void UserInput(const std::function<void()>& action) = 0;
+    // The same for typing into a text entry: the keyboard focus stays where
+    // the user types, whatever the handlers ask for.
+    virtual void UserTyping(const std::function<void()>& action) = 0;
 };
 
 class ControlView {
@@ -40,6 +43,7 @@ class ControlView {
     // The size the widget takes; labels grow to show their whole text.
     virtual QSize ShownSize() const;
     void Input(const std::function<void()>& action) { skin_.UserInput(action); }
+    void Typing(const std::function<void()>& action) { skin_.UserTyping(action); }
 
   private:
     Control& control_;

@@ -1,8 +1,10 @@
 #pragma once
 // The window of TForm1: a top-level widget holding one widget per control,
 // kept in step with the model, and two QTimers driving Timer1 and Timer2.
+#include <QMargins>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <vector>
 
@@ -18,10 +20,6 @@ class FormWindow;
 
 class Skin : public SkinContext {
   public:
-    // The outer size of the model's window includes this nominal frame.
-    static constexpr int kFrameWidth = 16;
-    static constexpr int kFrameHeight = 38;
-
     explicit Skin(TForm1& form);
     ~Skin() override;
 
@@ -32,11 +30,20 @@ class Skin : public SkinContext {
     // outside user input are also flushed from the event loop.
     void Flush();
     void UserInput(const std::function<void()>& action) override;
+    void UserTyping(const std::function<void()>& action) override;
+
+    // The model's Width and Height are the window's outer size, frame
+    // included, as the window system draws it. The frame is asked of the
+    // window system unless given here (tests give one; offscreen has none).
+    void UseWindowFrame(std::optional<QMargins> frame);
+    QMargins WindowFrame() const;
 
   private:
     friend class FormWindow;
     void Build();
     void Changed(Control& control);
+    void FitClientArea();
+    void ShowFocusRequest();
     void MirrorForm();
     void MirrorTimer(Timer& timer);
     void UserMovedWindow(int left, int top);
@@ -51,7 +58,9 @@ class Skin : public SkinContext {
     bool flushQueued_ = false;
     bool flushing_ = false;
     int shownLeft_ = -1, shownTop_ = -1;
-    const Control* shownFocus_ = nullptr;
+    int shownFocusRequests_ = 0;
+    bool typing_ = false;
+    std::optional<QMargins> frame_;
 };
 
 }  // namespace ktq
