@@ -49,7 +49,7 @@ void InstallAnswerKeys(QWidget& window, TForm1& form, SkinContext& skin) {
     }
 }
 
-void AnnounceFeedback(TForm1& form, const Skin& skin) {
+void AnnounceFeedback(TForm1& form, const Skin& skin, const Skin::AccessibilitySink& sink) {
     for (int n = 1; n <= 4; ++n) {
         QWidget* box = skin.WidgetOf(*form.AnswerBox(n));
         const AnswerFeedback feedback = FeedbackOf(form, n);
@@ -59,7 +59,7 @@ void AnnounceFeedback(TForm1& form, const Skin& skin) {
         box->setAccessibleDescription(description);  // tells of the change itself
         if (feedback == AnswerFeedback::ChosenWrong || feedback == AnswerFeedback::ChosenRight) {
             QAccessibleEvent announce(box, QAccessible::Alert);
-            QAccessible::updateAccessibility(&announce);
+            sink(&announce);
         }
     }
 }

@@ -14,6 +14,6 @@ void InstallAnswerKeys(QWidget& window, TForm1& form, SkinContext& skin);
 
 // Brings the answer boxes' accessible descriptions in line with the feedback
 // on screen; a new choice is announced.
-void AnnounceFeedback(TForm1& form, const Skin& skin);
+void AnnounceFeedback(TForm1& form, const Skin& skin, const Skin::AccessibilitySink& sink);
 
 }  // namespace ktq

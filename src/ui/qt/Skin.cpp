@@ -1,5 +1,6 @@
 #include "ui/qt/Skin.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QMoveEvent>
 #include <QShowEvent>
@@ -39,7 +40,10 @@ class FormWindow : public QWidget {
     Skin& skin_;
 };
 
-Skin::Skin(TForm1& form) : form_(form), window_(std::make_unique<FormWindow>(*this)) {
+Skin::Skin(TForm1& form)
+    : form_(form),
+      window_(std::make_unique<FormWindow>(*this)),
+      accessibility_([](QAccessibleEvent* e) { QAccessible::updateAccessibility(e); }) {
     Build();
 }
 
@@ -136,7 +140,7 @@ void Skin::Flush() {
             // With every widget in place: the window around them, then the focus.
             FitClientArea();
             ShowFocusRequest();
-            AnnounceFeedback(form_, *this);
+            AnnounceFeedback(form_, *this, accessibility_);
         }
     });
     dirty_.clear();

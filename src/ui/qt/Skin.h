@@ -2,6 +2,7 @@
 // The window of TForm1: a top-level widget holding one widget per control,
 // kept in step with the model, and two QTimers driving Timer1 and Timer2.
 #include <QMargins>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -11,6 +12,7 @@
 #include "ui/TForm1.h"
 #include "ui/qt/ControlView.h"
 
+class QAccessibleEvent;
 class QTimer;
 class QWidget;
 
@@ -38,6 +40,11 @@ class Skin : public SkinContext {
     void UseWindowFrame(std::optional<QMargins> frame);
     QMargins WindowFrame() const;
 
+    // Where the skin's own accessibility events go: to assistive technology,
+    // unless someone else listens (offscreen there is none).
+    using AccessibilitySink = std::function<void(QAccessibleEvent*)>;
+    void SendAccessibilityEventsTo(AccessibilitySink sink) { accessibility_ = std::move(sink); }
+
   private:
     friend class FormWindow;
     void Build();
@@ -61,6 +68,7 @@ class Skin : public SkinContext {
     int shownFocusRequests_ = 0;
     bool typing_ = false;
     std::optional<QMargins> frame_;
+    AccessibilitySink accessibility_;
 };
 
 }  // namespace ktq
