@@ -107,6 +107,8 @@ void Memo::AppendLine(const Text& line) {
     if (parts.empty())
         parts.emplace_back();
     lines_.insert(lines_.end(), parts.begin(), parts.end());
+    if (followsAppends_)
+        ShowLastLine();
     Changed();
     if (OnChange)
         OnChange();
@@ -171,15 +173,24 @@ void Memo::ScrollCaret() {
     Changed();
 }
 
-bool Memo::UserClickLine(int line) {
+void Memo::ShowLastLine() {
+    const int visibleLines = std::max(1, Height() / kMemoLinePixels);
+    topLine_ = std::max(topLine_, LineCount() - visibleLines);
+}
+
+bool Memo::UserClick(int position) {
     if (!Usable())
         return false;
     if (OnMouseDown)
         OnMouseDown(MouseButton::Left);
-    SetSelection(LineIndex(std::max(0, line)), 0);
+    SetSelection(position, 0);
     if (OnClick)
         OnClick();
     return true;
+}
+
+bool Memo::UserClickLine(int line) {
+    return UserClick(LineIndex(std::max(0, line)));
 }
 
 bool Memo::UserMouseDown(MouseButton b) {
@@ -198,10 +209,14 @@ bool Memo::UserMouseMove() {
     return true;
 }
 
-bool Memo::UserType(const Text& text) {
+bool Memo::UserType(const Text& text, std::optional<int> caret) {
     if (!Usable() || readOnly_)
         return false;
     lines_ = SplitLines(text);
+    // A caret left past the new text would select nothing that exists.
+    selStart_ =
+        std::clamp(caret.value_or(static_cast<int>(GetText().size())), 0, LineIndex(LineCount()));
+    selLength_ = 0;
     Changed();
     if (OnChange)
         OnChange();
@@ -408,9 +423,10 @@ void Form::SetBounds(int left, int top, int width, int height) {
 }
 
 void Form::SetFocus(Control* c) {
-    if (c == focused_)
+    if (c != nullptr && (!c->Usable() || c->Width() <= 0 || c->Height() <= 0))
         return;
     focused_ = c;
+    ++focusRequests_;
     Changed();
 }
 

@@ -6,6 +6,7 @@
 // track bar moved runs its change handler; a combo box's text set from code
 // runs nothing.
 #include <functional>
+#include <optional>
 
 #include "ui/Control.h"
 
@@ -99,22 +100,31 @@ class Memo : public Control {
     void ScrollCaret();
     int TopLine() const { return topLine_; }
 
+    // A box that keeps its newest line in view as lines are appended.
+    bool FollowsAppends() const { return followsAppends_; }
+    void SetFollowsAppends(bool f) { followsAppends_ = f; }
+
     Handler OnChange;
     Handler OnClick;
     MouseHandler OnMouseDown;
     Handler OnMouseMove;
-    // A click on line `line` (0-based); a line past the end puts the caret on
-    // the empty line below the last one.
+    // A click that puts the caret at character index `position`, held within
+    // the text (past the end is the empty line below the last one).
+    bool UserClick(int position);
+    // A click at the start of line `line` (0-based).
     bool UserClickLine(int line);
     bool UserMouseDown(MouseButton b);
     bool UserMouseMove();
-    // The user replaced the whole text by typing.
-    bool UserType(const Text& text);
+    // The user replaced the whole text by typing; the caret stands where the
+    // typing left it, `caret`, or at the end of the text.
+    bool UserType(const Text& text, std::optional<int> caret = std::nullopt);
     void Describe(PropertyList& out) const override;
 
   private:
+    void ShowLastLine();
     LineList lines_;
     bool readOnly_ = false;
+    bool followsAppends_ = false;
     int selStart_ = 0;
     int selLength_ = 0;
     int topLine_ = 0;
@@ -252,7 +262,11 @@ class Form : public Control {
     // Bounds are held within the size limits; a change of size runs OnResize.
     void SetBounds(int left, int top, int width, int height) override;
     Control* Focused() const { return focused_; }
+    // Asks for the keyboard focus on a control; every request counts, also
+    // for the control that had it last. A control the user cannot see or
+    // reach (hidden, disabled or without size) takes none.
     void SetFocus(Control* c);
+    int FocusRequests() const { return focusRequests_; }
     Handler OnResize;
     void Describe(PropertyList& out) const override;
 
@@ -260,6 +274,7 @@ class Form : public Control {
     Text caption_;
     int minWidth_ = 0, maxWidth_ = 0, minHeight_ = 0, maxHeight_ = 0;
     Control* focused_ = nullptr;
+    int focusRequests_ = 0;
 };
 
 }  // namespace ktq

@@ -190,6 +190,8 @@ void ApplyFormDesign(TForm1& form) {
                                                 &form.Memo3}) {
         m->SetReadOnly(m != &form.Memo1);
     }
+    // The list of questions asked shows the newest code as it comes.
+    form.Memo2.SetFollowsAppends(true);
     form.TrackBar1.SetRange(1, 18);
     form.TrackBar1.SetPosition(5);
     form.UpDown1.SetRange(-1000, 1000);

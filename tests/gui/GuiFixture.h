@@ -5,6 +5,10 @@
 
 #include <QApplication>
 #include <QColor>
+#include <QComboBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
 #include <QWidget>
 #include <cstdlib>
 #include <filesystem>
@@ -18,6 +22,11 @@
 #include "ui/TForm1.h"
 #include "ui/qt/QtPlatform.h"
 #include "ui/qt/Skin.h"
+
+// Readable failure messages.
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
 
 namespace ktq::guitest {
 
@@ -59,6 +68,44 @@ class GuiTest : public ::testing::Test {
         QApplication::processEvents();
     }
 
+    // Started, the notice away, a pool picked and prepared: the step before a
+    // trial. The tests give Timer1's ticks themselves, one at a time.
+    void Prepare() {
+        Start();
+        form->Panel2.Hide();
+        skin->Flush();
+        skin->TimerOf(form->Timer1)->stop();
+        auto* chooser = WidgetOf<QComboBox>(form->ComboBox1);
+        chooser->setCurrentIndex(0);
+        emit chooser->activated(0);
+        QTest::mouseClick(WidgetOf<QPushButton>(form->Button1), Qt::LeftButton);
+    }
+    void StartTrial() {
+        Prepare();
+        QTest::mouseClick(WidgetOf<QPushButton>(form->Button4), Qt::LeftButton);
+        ASSERT_FALSE(form->state.QuestionCode.empty());
+    }
+    // One tick of Timer1, as its QTimer gives it.
+    void Tick() {
+        form->RunGuarded([&] { form->Timer1.Tick(); });
+        skin->Flush();
+    }
+    // Keys reach the focus only in the active window.
+    void Activate() {
+        skin->Window().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&skin->Window()));
+    }
+    // The control whose widget holds the keyboard focus, or null.
+    Control* FocusedControl() {
+        for (QWidget* w = QApplication::focusWidget(); w != nullptr; w = w->parentWidget()) {
+            for (Control* c : form->AllControls()) {
+                if (skin->WidgetOf(*c) == w)
+                    return c;
+            }
+        }
+        return nullptr;
+    }
+
     template <class W>
     W* WidgetOf(const Control& c) {
         auto* w = dynamic_cast<W*>(skin->WidgetOf(c));
@@ -66,9 +113,14 @@ class GuiTest : public ::testing::Test {
         return w;
     }
 
-    // Saved for a person to look at, where the build asks for it.
+    // Saved for a person to look at: in the build folder, or where
+    // KTQ_SCREENSHOT_DIR names.
     void Screenshot(const std::string& name) {
         const char* dir = std::getenv("KTQ_SCREENSHOT_DIR");
+#ifdef KTQ_DEFAULT_SCREENSHOT_DIR
+        if (dir == nullptr)
+            dir = KTQ_DEFAULT_SCREENSHOT_DIR;
+#endif
         if (dir == nullptr)
             return;
         std::filesystem::create_directories(dir);

@@ -62,10 +62,10 @@ TEST_F(MirrorTest, WindowFollowsTheModelsSizeAndCaption) {
     form->SetHeight(590);
     form->SetCaption("Other \xA9");
     skin->Flush();
-    EXPECT_EQ(skin->Window().size(), QSize(844, 552));
+    EXPECT_EQ(skin->Window().frameGeometry().size(), QSize(860, 590));
     EXPECT_EQ(skin->Window().windowTitle(), QString::fromUtf8("Other \u00A9"));
-    form->SetFocus(&form->Memo3);
     form->Memo3.Show();
+    form->SetFocus(&form->Memo3);
     skin->Flush();
     QApplication::processEvents();
     EXPECT_EQ(QApplication::focusWidget(), skin->WidgetOf(form->Memo3));
@@ -177,6 +177,31 @@ TEST_F(MirrorTest, ClickOnALineOfTheAskedListPlacesTheCaretThere) {
     QTest::mouseClick(memo->viewport(), Qt::LeftButton, {},
                       QPoint(5, memo->viewport()->height() - 2));
     EXPECT_EQ(form->Memo2.CaretLine(), 3);  // below the last line
+
+    // Inside a line the caret goes where the pointer is, and typing there
+    // leaves it after the new character, in the model as in the box.
+    QTextCursor third(memo->document()->findBlockByNumber(2));
+    third.setPosition(third.position() + 3);
+    QTest::mouseClick(memo->viewport(), Qt::LeftButton, {}, memo->cursorRect(third).center());
+    EXPECT_EQ(form->Memo2.SelStart(), 17);  // two lines, CR LF each, then "T1A"
+    memo->setTextCursor(third);
+    QTest::keyClicks(memo, "x");
+    EXPECT_EQ(form->Memo2.Lines()[2], "T1Ax03");
+    EXPECT_EQ(form->Memo2.SelStart(), 18);
+    EXPECT_EQ(memo->textCursor().position(), 16);
+}
+
+TEST_F(MirrorTest, TheAskedListShowsTheNewestCodeAsCodesComeIn) {
+    form->Memo2.OnChange = nullptr;
+    form->Memo2.SetEnabled(true);
+    skin->Flush();
+    auto* memo = WidgetOf<QPlainTextEdit>(form->Memo2);
+    for (int n = 1; n <= 9; ++n) {
+        form->Memo2.AppendLine("T1A0" + std::to_string(n));
+        skin->Flush();
+        const QRect newest = memo->cursorRect(QTextCursor(memo->document()->lastBlock()));
+        EXPECT_TRUE(memo->viewport()->rect().contains(newest)) << n;
+    }
 }
 
 TEST_F(MirrorTest, CaretAndSelectionCountLineBreaksAsTheModelDoes) {

@@ -21,28 +21,9 @@ class TrialTest : public GuiTest {
         WriteFile("tech 2022 pool.txt", TechPool());
     }
 
-    void StartTrial() {
-        Start();
-        form->Panel2.Hide();
-        skin->Flush();
-        // The test gives the ticks itself, one at a time.
-        skin->TimerOf(form->Timer1)->stop();
-        auto* chooser = WidgetOf<QComboBox>(form->ComboBox1);
-        chooser->setCurrentIndex(0);
-        emit chooser->activated(0);
-        QTest::mouseClick(WidgetOf<QPushButton>(form->Button1), Qt::LeftButton);
-        QTest::mouseClick(WidgetOf<QPushButton>(form->Button4), Qt::LeftButton);
-        ASSERT_FALSE(form->state.QuestionCode.empty());
-    }
-
     QTextEdit* Box(int n) { return WidgetOf<QTextEdit>(*form->AnswerBox(n)); }
     int BoxOf(const Text& letter) { return letter[0] - 'A' + 1; }
     void Press(int n) { QTest::mouseClick(Box(n)->viewport(), Qt::LeftButton, {}, QPoint(30, 20)); }
-    // One tick of Timer1, as its QTimer gives it.
-    void Tick() {
-        form->RunGuarded([&] { form->Timer1.Tick(); });
-        skin->Flush();
-    }
 };
 
 TEST_F(TrialTest, ARightAnswerTurnsGreenAndTheNextQuestionFollows) {
@@ -122,7 +103,7 @@ TEST_F(TrialTest, AFigureQuestionShowsItsPictureAndDetailsGrowTheWindow) {
     QTest::mouseClick(skin->WidgetOf(form->CheckBox1), Qt::LeftButton, {}, QPoint(5, 8));
     ASSERT_TRUE(form->CheckBox1.Checked());
     EXPECT_GT(skin->Window().height(), before);
-    EXPECT_EQ(skin->Window().height(), form->Height() - Skin::kFrameHeight);
+    EXPECT_EQ(skin->Window().frameGeometry().height(), form->Height());
     EXPECT_TRUE(skin->WidgetOf(form->Memo3)->isVisible());
     Screenshot("details-shown.png");
 }

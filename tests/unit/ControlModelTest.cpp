@@ -138,6 +138,58 @@ TEST(MemoCaret, ClickBelowTheLastLineSelectsAnEmptyLine) {
     EXPECT_EQ(m.LineIndex(1), 7);
 }
 
+TEST(MemoCaret, AClickPutsTheCaretWhereThePointerIsHeldWithinTheText) {
+    Memo m("Memo2", nullptr);
+    m.SetLines({"T1A01", "T2B03"});
+    std::vector<int> caretAtClick;
+    int downs = 0;
+    m.OnMouseDown = [&](MouseButton) { ++downs; };
+    m.OnClick = [&] { caretAtClick.push_back(m.SelStart()); };
+    m.UserClick(10);  // "T1A01" CR LF "T2B" | "03"
+    EXPECT_EQ(m.CaretLine(), 1);
+    m.UserClick(500);  // past the end: the empty line below the last one
+    EXPECT_EQ(m.CaretLine(), 2);
+    m.UserClick(-3);
+    m.UserClickLine(1);
+    EXPECT_EQ(caretAtClick, (std::vector<int>{10, 14, 0, 7}));
+    EXPECT_EQ(downs, 4);
+}
+
+// Guards against a caret left past the end of a text the user typed over,
+// which selected text that no longer existed.
+TEST(MemoCaret, TypingLeavesTheCaretInsideTheNewText) {
+    Memo m("Memo2", nullptr);
+    m.SetLines({"T1A01", "T1A02", "T1A03"});
+    m.UserClickLine(3);
+    ASSERT_EQ(m.SelStart(), 21);
+    m.UserType("x");
+    EXPECT_EQ(m.SelStart(), 1);
+    EXPECT_EQ(m.SelectedText(), "");
+    m.UserType("abc\r\ndef", 6);  // where the typing stopped: after the "d"
+    EXPECT_EQ(m.SelStart(), 6);
+    m.UserType("ab", 40);
+    EXPECT_EQ(m.SelStart(), 4);  // "ab" CR LF
+    m.SetSelection(1, 3);
+    m.UserType("");
+    EXPECT_EQ(m.SelStart(), 0);
+    EXPECT_EQ(m.SelLength(), 0);
+}
+
+TEST(MemoScrolling, ABoxThatFollowsAppendsKeepsItsNewestLineInView) {
+    Memo asked("Memo2", nullptr), other("Memo3", nullptr);
+    for (Memo* m : {&asked, &other}) m->SetBounds(8, 192, 97, 41);  // room for two lines
+    asked.SetFollowsAppends(true);
+    for (int n = 1; n <= 5; ++n) {
+        asked.AppendLine("T1A0" + std::to_string(n));
+        other.AppendLine("T1A0" + std::to_string(n));
+    }
+    EXPECT_EQ(asked.TopLine(), 3);
+    EXPECT_EQ(other.TopLine(), 0);
+    asked.Clear();
+    asked.AppendLine("T1A06");
+    EXPECT_EQ(asked.TopLine(), 0);
+}
+
 TEST(FormSize, HeightsAreHeldWithinTheLimitsAndEveryRealChangeResizes) {
     Form f("Form1", nullptr);
     f.SetBounds(0, 0, 860, 590);

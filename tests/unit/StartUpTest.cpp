@@ -197,11 +197,36 @@ TEST(WindowBehaviour, ShowDetailsLinePutsTheCaretAtTheStartAndFocusesTheDetails)
     Program program(folder, store);
     program.Start();
     TForm1& f = program.Form();
+    f.SetHeight(590);
+    f.Memo3.Show();
     for (int i = 0; i < 40; ++i) f.Memo3.AppendLine("line " + std::to_string(i));
     f.ShowDetailsLine(0, -1);
     EXPECT_EQ(f.Memo3.SelStart(), 0);
     EXPECT_EQ(f.Memo3.TopLine(), 0);
     EXPECT_EQ(f.Focused(), &f.Memo3);
+    EXPECT_EQ(f.FocusRequests(), 1);
+    f.ShowDetailsLine(0, -1);  // asked again after the user moved on
+    EXPECT_EQ(f.FocusRequests(), 2);
+}
+
+// Guards against the focus going to a details box below the window's edge,
+// where the keys the user types would vanish.
+TEST(WindowBehaviour, ADetailsBoxWithoutRoomTakesNoFocus) {
+    WorkingFolder folder;
+    MemorySettingsStore store;
+    Program program(folder, store);
+    program.Start();
+    TForm1& f = program.Form();
+    f.Memo3.Show();
+    ASSERT_EQ(f.Height(), 435);
+    ASSERT_EQ(f.Memo3.Height(), 0);
+    f.ShowDetailsLine(0, -1);
+    EXPECT_EQ(f.Focused(), nullptr);
+    f.Memo3.Hide();
+    f.SetHeight(590);
+    f.ShowDetailsLine(0, -1);
+    EXPECT_EQ(f.Focused(), nullptr);
+    EXPECT_EQ(f.FocusRequests(), 0);
 }
 
 }  // namespace

@@ -1,8 +1,10 @@
 #include "ui/qt/ControlView.h"
 
+#include <QAbstractScrollArea>
 #include <QSignalBlocker>
 #include <QWidget>
 
+#include "ui/qt/ControlTexts.h"
 #include "ui/qt/QtLook.h"
 
 namespace ktq {
@@ -20,13 +22,22 @@ void ControlView::Mirror() {
     const QRect bounds(QPoint(control_.Left(), control_.Top()), ShownSize());
     if (w->geometry() != bounds)
         w->setGeometry(bounds);
-    if (w->isHidden() == control_.Visible())
-        w->setVisible(control_.Visible());
+    // A control without size shows nothing, and must take no Tab stop.
+    const bool shown = control_.Visible() && !bounds.isEmpty();
+    if (w->isHidden() == shown)
+        w->setVisible(shown);
     if (w->isEnabledTo(w->parentWidget()) != control_.Enabled())
         w->setEnabled(control_.Enabled());
     const QString tip = ToQString(control_.EffectiveHint());
     if (w->toolTip() != tip)
         w->setToolTip(tip);
+    // The pointer rests on a box's viewport, which does not ask its box.
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(w);
+        area && area->viewport()->toolTip() != tip)
+        area->viewport()->setToolTip(tip);
+    const QString name = ToQString(AccessibleNameOf(control_));
+    if (w->accessibleName() != name)
+        w->setAccessibleName(name);
 }
 
 }  // namespace ktq

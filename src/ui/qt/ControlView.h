@@ -22,6 +22,9 @@ class SkinContext {
     virtual void UserInput(const std::function<void()>& action) = 0;
     // The files of the program's working folder, for the pictures it shows.
     virtual FileSystem& Files() = 0;
+    // The same for typing into a text entry: the keyboard focus stays where
+    // the user types, whatever the handlers ask for.
+    virtual void UserTyping(const std::function<void()>& action) = 0;
 };
 
 class ControlView {
@@ -44,6 +47,7 @@ class ControlView {
     virtual QSize ShownSize() const;
     void Input(const std::function<void()>& action) { skin_.UserInput(action); }
     SkinContext& Skin() { return skin_; }
+    void Typing(const std::function<void()>& action) { skin_.UserTyping(action); }
 
   private:
     Control& control_;

@@ -12,7 +12,7 @@ class EditView : public ControlView {
         : ControlView(c, skin), edit_(new QLineEdit(parent)), model_(c) {
         QObject::connect(edit_, &QLineEdit::textEdited, [this](const QString& t) {
             const Text typed = FromQString(t);
-            Input([&] { model_.UserType(typed); });
+            Typing([&] { model_.UserType(typed); });
         });
     }
     QWidget* Widget() const override { return edit_; }

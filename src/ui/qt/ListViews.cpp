@@ -27,11 +27,15 @@ class ComboBoxView : public ControlView {
         box_->setCompleter(nullptr);
         if (DesignOf(c.Name()).arrowPointer)
             box_->lineEdit()->setCursor(Qt::ArrowCursor);
+        // The box would pick the item matching a typed text again when the
+        // focus leaves it or Enter is pressed: a second change for one typed.
+        QObject::disconnect(box_->lineEdit(), &QLineEdit::editingFinished, box_, nullptr);
+        QObject::disconnect(box_->lineEdit(), &QLineEdit::returnPressed, box_, nullptr);
         QObject::connect(box_, &QComboBox::activated,
                          [this](int index) { Input([&] { model_.UserPick(index); }); });
         QObject::connect(box_->lineEdit(), &QLineEdit::textEdited, [this](const QString& t) {
             const Text typed = FromQString(t);
-            Input([&] { model_.UserType(typed); });
+            Typing([&] { model_.UserType(typed); });
         });
     }
     QWidget* Widget() const override { return box_; }

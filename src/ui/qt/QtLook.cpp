@@ -30,12 +30,21 @@ QColor ToQColor(Color c, const QPalette& palette) {
                   static_cast<int>((c >> 16) & 0xFF));
 }
 
+namespace {
+// The design's texts were measured in the bitmap "MS Sans Serif", whose
+// letters are narrower than those of any scalable face at its height; drawn
+// that much narrower, each text keeps the width it was given.
+constexpr int kSansSerifStretch = 94;
+}  // namespace
+
 QFont ToQFont(const Font& f) {
     QFont font(ToQString(f.name));
     if (f.pixelHeight > 0)
         font.setPixelSize(f.pixelHeight);
     else
         font.setPointSize(f.size);
+    if (f.name == "MS Sans Serif")
+        font.setStretch(kSansSerifStretch);
     font.setBold(f.bold);
     font.setItalic(f.italic);
     return font;

@@ -1,9 +1,11 @@
 // Track bars and up-down controls.
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QToolButton>
 
+#include "ui/qt/EventHook.h"
 #include "ui/qt/Views.h"
 #include "ui/qt/WidgetDesign.h"
 
@@ -50,7 +52,20 @@ class UpDownView : public ControlView {
         next_ = Arrow(Qt::RightArrow, UpDownArrow::Next);
         layout->addWidget(previous_);
         layout->addWidget(next_);
+        // One stop in the Tab order, as one control; the arrow keys step.
+        next_->setFocusPolicy(Qt::NoFocus);
         frame_->setFocusProxy(previous_);
+        new EventHook(previous_, [this](QEvent* e) {
+            if (e->type() != QEvent::KeyPress)
+                return false;
+            const int key = static_cast<QKeyEvent*>(e)->key();
+            if (key != Qt::Key_Left && key != Qt::Key_Right)
+                return false;
+            const UpDownArrow arrow =
+                key == Qt::Key_Right ? UpDownArrow::Next : UpDownArrow::Previous;
+            Input([&] { model_.UserClick(arrow); });
+            return true;
+        });
     }
     QWidget* Widget() const override { return frame_; }
     QToolButton* Button(UpDownArrow a) const { return a == UpDownArrow::Next ? next_ : previous_; }

@@ -1,10 +1,15 @@
 #include "ui/qt/Skin.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QMoveEvent>
+#include <QShowEvent>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
+#include "ui/qt/AnswerBoxSupport.h"
+#include "ui/qt/ControlTexts.h"
 #include "ui/qt/QtLook.h"
 
 namespace ktq {
@@ -21,15 +26,24 @@ class FormWindow : public QWidget {
     }
     void moveEvent(QMoveEvent* e) override {
         QWidget::moveEvent(e);
+        // The window system tells its frame late, when it has placed the window.
+        skin_.FitClientArea();
         if (!mirroring && isVisible())
             skin_.UserMovedWindow(x(), y());
+    }
+    void showEvent(QShowEvent* e) override {
+        QWidget::showEvent(e);
+        skin_.FitClientArea();
     }
 
   private:
     Skin& skin_;
 };
 
-Skin::Skin(TForm1& form) : form_(form), window_(std::make_unique<FormWindow>(*this)) {
+Skin::Skin(TForm1& form)
+    : form_(form),
+      window_(std::make_unique<FormWindow>(*this)),
+      accessibility_([](QAccessibleEvent* e) { QAccessible::updateAccessibility(e); }) {
     Build();
 }
 
@@ -91,6 +105,8 @@ void Skin::Build() {
     }
     for (auto& view : views_) view->Mirror();
     MirrorForm();
+    FitClientArea();
+    InstallAnswerKeys(*window_, form_, *this);
 }
 
 void Skin::Changed(Control& control) {
@@ -121,6 +137,10 @@ void Skin::Flush() {
                 else if (auto it = viewOf_.find(c); it != viewOf_.end())
                     it->second->Mirror();
             }
+            // With every widget in place: the window around them, then the focus.
+            FitClientArea();
+            ShowFocusRequest();
+            AnnounceFeedback(form_, *this, accessibility_);
         }
     });
     dirty_.clear();
@@ -132,16 +152,63 @@ void Skin::UserInput(const std::function<void()>& action) {
     Flush();
 }
 
+void Skin::UserTyping(const std::function<void()>& action) {
+    typing_ = true;
+    UserInput(action);
+    typing_ = false;
+}
+
+void Skin::UseWindowFrame(std::optional<QMargins> frame) {
+    frame_ = frame;
+    FitClientArea();
+}
+
+QMargins Skin::WindowFrame() const {
+    if (frame_)
+        return *frame_;
+    const QWindow* handle = window_->windowHandle();
+    return handle ? handle->frameMargins() : QMargins();
+}
+
+void Skin::FitClientArea() {
+    FormWindow& w = *window_;
+    const QMargins frame = WindowFrame();
+    QSize client(form_.Width() - frame.left() - frame.right(),
+                 form_.Height() - frame.top() - frame.bottom());
+    // A frame thicker than the layout leaves room for must not cut off what
+    // is shown: the window grows around it instead.
+    for (Control* c : form_.AllControls()) {
+        QWidget* widget = c->Parent() == &form_ ? WidgetOf(*c) : nullptr;
+        if (widget && c->Showing() && !widget->size().isEmpty() && !ShowsNothing(*c))
+            client = client.expandedTo(
+                QSize(widget->geometry().right() + 1, widget->geometry().bottom() + 1));
+    }
+    // The window is not resizable by dragging; the program sets its height.
+    if (w.minimumSize() != client || w.maximumSize() != client) {
+        w.mirroring = true;
+        w.setFixedSize(client);
+        w.mirroring = false;
+    }
+}
+
+void Skin::ShowFocusRequest() {
+    if (form_.FocusRequests() == shownFocusRequests_)
+        return;
+    shownFocusRequests_ = form_.FocusRequests();
+    if (typing_ || form_.Focused() == nullptr)
+        return;
+    // Focus on a control lying past the window's edge would swallow the keys.
+    QWidget* focus = WidgetOf(*form_.Focused());
+    if (focus && focus->isVisible() && !focus->visibleRegion().isEmpty())
+        focus->setFocus(Qt::OtherFocusReason);
+}
+
 void Skin::MirrorForm() {
     FormWindow& w = *window_;
     w.mirroring = true;
     const QString title = ToQString(form_.Caption());
     if (w.windowTitle() != title)
         w.setWindowTitle(title);
-    // The window is not resizable by dragging; the program sets its height.
-    const QSize client(form_.Width() - kFrameWidth, form_.Height() - kFrameHeight);
-    if (w.minimumSize() != client || w.maximumSize() != client)
-        w.setFixedSize(client);
     if (form_.Left() != shownLeft_ || form_.Top() != shownTop_) {
         shownLeft_ = form_.Left();
         shownTop_ = form_.Top();
@@ -151,11 +218,6 @@ void Skin::MirrorForm() {
     if (w.toolTip() != tip)
         w.setToolTip(tip);
     ApplyLook(w, form_, QPalette::Window, true);
-    if (form_.Focused() != shownFocus_) {
-        shownFocus_ = form_.Focused();
-        if (QWidget* focus = shownFocus_ ? WidgetOf(*shownFocus_) : nullptr)
-            focus->setFocus(Qt::OtherFocusReason);
-    }
     w.mirroring = false;
 }
 

@@ -1,14 +1,18 @@
 #pragma once
 // The window of TForm1: a top-level widget holding one widget per control,
 // kept in step with the model, and two QTimers driving Timer1 and Timer2.
+#include <QMargins>
+#include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <vector>
 
 #include "ui/TForm1.h"
 #include "ui/qt/ControlView.h"
 
+class QAccessibleEvent;
 class QTimer;
 class QWidget;
 
@@ -18,10 +22,6 @@ class FormWindow;
 
 class Skin : public SkinContext {
   public:
-    // The outer size of the model's window includes this nominal frame.
-    static constexpr int kFrameWidth = 16;
-    static constexpr int kFrameHeight = 38;
-
     explicit Skin(TForm1& form);
     ~Skin() override;
 
@@ -33,11 +33,25 @@ class Skin : public SkinContext {
     void Flush();
     void UserInput(const std::function<void()>& action) override;
     FileSystem& Files() override { return form_.Files(); }
+    void UserTyping(const std::function<void()>& action) override;
+
+    // The model's Width and Height are the window's outer size, frame
+    // included, as the window system draws it. The frame is asked of the
+    // window system unless given here (tests give one; offscreen has none).
+    void UseWindowFrame(std::optional<QMargins> frame);
+    QMargins WindowFrame() const;
+
+    // Where the skin's own accessibility events go: to assistive technology,
+    // unless someone else listens (offscreen there is none).
+    using AccessibilitySink = std::function<void(QAccessibleEvent*)>;
+    void SendAccessibilityEventsTo(AccessibilitySink sink) { accessibility_ = std::move(sink); }
 
   private:
     friend class FormWindow;
     void Build();
     void Changed(Control& control);
+    void FitClientArea();
+    void ShowFocusRequest();
     void MirrorForm();
     void MirrorTimer(Timer& timer);
     void UserMovedWindow(int left, int top);
@@ -52,7 +66,10 @@ class Skin : public SkinContext {
     bool flushQueued_ = false;
     bool flushing_ = false;
     int shownLeft_ = -1, shownTop_ = -1;
-    const Control* shownFocus_ = nullptr;
+    int shownFocusRequests_ = 0;
+    bool typing_ = false;
+    std::optional<QMargins> frame_;
+    AccessibilitySink accessibility_;
 };
 
 }  // namespace ktq

@@ -1,8 +1,12 @@
 // Multi-line boxes: Memo as QPlainTextEdit, RichEdit as a read-only QTextEdit.
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QTextLayout>
@@ -31,6 +35,18 @@ QString Joined(const LineList& lines) {
 }
 
 // The model counts CR LF between lines, the widget one character.
+int ModelPosition(const LineList& lines, int widgetPosition) {
+    int index = 0;
+    for (const Text& line : lines) {
+        const int len = static_cast<int>(line.size());
+        if (widgetPosition <= len)
+            return index + widgetPosition;
+        widgetPosition -= len + 1;
+        index += len + 2;
+    }
+    return index;
+}
+
 int WidgetPosition(const LineList& lines, int index, int documentLength) {
     int pos = 0;
     for (const Text& line : lines) {
@@ -42,6 +58,35 @@ int WidgetPosition(const LineList& lines, int index, int documentLength) {
     }
     return std::min(pos, documentLength);
 }
+
+// A rich-text box that shows where the keyboard focus is: the answer boxes
+// are pressed from the keyboard, and have no frame line of their own.
+class RichEditWidget : public QTextEdit {
+  public:
+    using QTextEdit::QTextEdit;
+
+  protected:
+    void paintEvent(QPaintEvent* e) override {
+        QTextEdit::paintEvent(e);
+        if (!hasFocus())
+            return;
+        QPainter painter(viewport());
+        QStyleOptionFocusRect frame;
+        frame.initFrom(this);
+        frame.rect = viewport()->rect();
+        frame.state |= QStyle::State_KeyboardFocusChange;
+        frame.backgroundColor = palette().color(QPalette::Base);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
+    }
+    void focusInEvent(QFocusEvent* e) override {
+        QTextEdit::focusInEvent(e);
+        viewport()->update();
+    }
+    void focusOutEvent(QFocusEvent* e) override {
+        QTextEdit::focusOutEvent(e);
+        viewport()->update();
+    }
+};
 
 template <class Box>
 class TextBoxView : public ControlView {
@@ -59,16 +104,24 @@ class TextBoxView : public ControlView {
         if (d.arrowPointer)
             box_->viewport()->setCursor(Qt::ArrowCursor);
         box_->viewport()->setMouseTracking(true);
+        // Tab moves on to the next control; it is never typed into a box.
+        box_->setTabChangesFocus(true);
+        enterAddsLines_ = d.enterAddsLines;
         if (model_.ReadOnly())
             box_->setReadOnly(true);
-        // Boxes that answer to a click are pressed like buttons, not selected in.
-        if (model_.ReadOnly() && d.arrowPointer)
+        // Boxes that answer to a click are pressed like buttons, not selected
+        // in, and take the keyboard focus as buttons do.
+        pressable_ = model_.ReadOnly() && d.arrowPointer;
+        if (pressable_) {
             box_->setTextInteractionFlags(Qt::NoTextInteraction);
+            box_->setFocusPolicy(Qt::StrongFocus);
+        }
         if (model_.ReadOnly())
             box_->setContextMenuPolicy(Qt::NoContextMenu);
 
         QObject::connect(box_, &Box::textChanged, [this] { Typed(); });
         new EventHook(box_->viewport(), [this](QEvent* e) { return ViewportEvent(e); });
+        new EventHook(box_, [this](QEvent* e) { return BoxEvent(e); });
     }
     QWidget* Widget() const override { return box_; }
 
@@ -115,17 +168,35 @@ class TextBoxView : public ControlView {
     void Typed() {
         const Text typed = FromQString(box_->toPlainText());
         shown_ = SplitLines(typed);
-        Input([&] { model_.UserType(typed); });
+        // The caret stays where the user types; the model learns it, so
+        // mirroring has nothing to move.
+        const int caret = ModelPosition(*shown_, box_->textCursor().position());
+        selStart_ = caret;
+        selLength_ = 0;
+        Typing([&] { model_.UserType(typed, caret); });
     }
 
-    // The line under the pointer; below the last line counts as the line after it.
-    int LineAt(const QPoint& pos) const {
-        const QTextCursor at = box_->cursorForPosition(pos);
+    // The character index under the pointer; below the last line counts as
+    // the empty line after it.
+    int IndexAt(const QPoint& pos) const {
         const QTextBlock last = box_->document()->lastBlock();
         const QRect lastRect = box_->cursorRect(QTextCursor(last));
         if (pos.y() > lastRect.bottom())
-            return last.blockNumber() + 1;
-        return at.blockNumber();
+            return model_.LineIndex(model_.LineCount());
+        const QTextCursor at = box_->cursorForPosition(pos);
+        return model_.LineIndex(at.blockNumber()) + at.positionInBlock();
+    }
+
+    bool BoxEvent(QEvent* e) {
+        if (e->type() != QEvent::KeyPress)
+            return false;
+        const int key = static_cast<QKeyEvent*>(e)->key();
+        const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+        if (pressable_ && (enter || key == Qt::Key_Space)) {
+            Input([this] { model_.UserMouseDown(MouseButton::Left); });
+            return true;
+        }
+        return enter && !enterAddsLines_;
     }
 
     bool ViewportEvent(QEvent* e) {
@@ -139,9 +210,9 @@ class TextBoxView : public ControlView {
         auto* press = static_cast<QMouseEvent*>(e);
         const MouseButton button = ModelButton(press->button());
         if (model_.OnClick && button == MouseButton::Left) {
-            // A click picks a line: the model places the caret itself.
-            const int line = LineAt(press->position().toPoint());
-            Input([&] { model_.UserClickLine(line); });
+            // The model places the caret where the pointer is, then runs the handlers.
+            const int index = IndexAt(press->position().toPoint());
+            Input([&] { model_.UserClick(index); });
             return true;
         }
         if (model_.OnMouseDown)
@@ -151,6 +222,8 @@ class TextBoxView : public ControlView {
 
     Box* box_;
     Memo& model_;
+    bool pressable_ = false;
+    bool enterAddsLines_ = true;
     std::optional<LineList> shown_;
     int selStart_ = -1, selLength_ = -1, topLine_ = -1;
 };
@@ -162,7 +235,7 @@ std::unique_ptr<ControlView> MakeMemoView(Memo& c, QWidget* parent, SkinContext&
 }
 
 std::unique_ptr<ControlView> MakeRichEditView(RichEdit& c, QWidget* parent, SkinContext& skin) {
-    return std::make_unique<TextBoxView<QTextEdit>>(c, parent, skin);
+    return std::make_unique<TextBoxView<RichEditWidget>>(c, parent, skin);
 }
 
 }  // namespace ktq

@@ -7,6 +7,7 @@ WidgetDesign DesignOf(const std::string& name) {
     if (name == "Memo1") {
         d.verticalScrollBar = d.horizontalScrollBar = true;
         d.wrapLines = false;
+        d.enterAddsLines = false;
     } else if (name == "Memo2" || name == "Memo3") {
         d.verticalScrollBar = true;
     } else if (name == "RichEdit2" || name == "RichEdit3" || name == "RichEdit4" ||

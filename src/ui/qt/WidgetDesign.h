@@ -12,6 +12,8 @@ struct WidgetDesign {
     bool arrowPointer = false;
     bool frame = true;
     int frameWidth = 1;
+    // A multi-line box that takes Enter as a new line.
+    bool enterAddsLines = true;
 };
 
 WidgetDesign DesignOf(const std::string& controlName);
