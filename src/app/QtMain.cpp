@@ -1,8 +1,13 @@
-// The window program: the application, the main window and its skin, and the
-// message loop.
+// The window program: the study folder, the application, the main window and
+// its skin, and the message loop.
 #include <QApplication>
 #include <QWidget>
+#include <cstdio>
+#include <string>
+#include <vector>
 
+#include "app/StudyFolder.h"
+#include "platform/DiskFileSystem.h"
 #include "ui/TForm1.h"
 #include "ui/qt/QtLook.h"
 #include "ui/qt/QtPlatform.h"
@@ -10,13 +15,30 @@
 #include "ui/qt/StartupReport.h"
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    // The folder options are taken out before Qt and the program see the
+    // command line, so the program's own parameters keep their meaning.
+    ktq::FolderChoice choice;
+    std::filesystem::path folder;
+    try {
+        const std::filesystem::path here = std::filesystem::current_path();
+        choice = ktq::ReadFolderOptions(std::vector<std::string>(argv + 1, argv + argc), here);
+        folder = ktq::ChosenFolder(choice, ktq::RunningExecutable(argv[0]), here);
+    } catch (const ktq::StudyFolderError& e) {
+        std::fprintf(stderr, "ktqtests: %s\n", e.what());
+        return 2;
+    }
+    std::vector<char*> args{argv[0]};
+    for (std::string& p : choice.parameters) args.push_back(p.data());
+    int argCount = static_cast<int>(args.size());
+    args.push_back(nullptr);
+
+    QApplication app(argCount, args.data());
     // The application's title. Not the display name: Qt would append that to
     // the window's own caption.
     QCoreApplication::setApplicationName(ktq::kApplicationTitle);
     ktq::InstallFontSubstitutes();
 
-    ktq::QtPlatform platform;
+    ktq::QtPlatform platform(nullptr, std::make_unique<ktq::DiskFileSystem>(folder));
     ktq::TForm1 form(platform);
     ktq::Skin skin(form);
     form.RunGuarded([&] { form.FormCreate(); });

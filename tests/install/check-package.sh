@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# The Debian package: its control fields and contents, and the unpacked program
+# started through its menu entry on a fresh home folder, twice.
+# Usage: check-package.sh CPACK BUILD_DIR SOURCE_DIR WORK_DIR VERSION
+set -euo pipefail
+cpack=$1 build=$2 source=$3 work=$4 version=$5
+. "$(dirname "$0")/installed-tree.sh"
+rm -rf "$work"
+mkdir -p "$work"
+
+"$cpack" -G DEB --config "$build/CPackConfig.cmake" -B "$work/package" >"$work/cpack.log" ||
+  { cat "$work/cpack.log" >&2; fail "cpack"; }
+arch=$(dpkg --print-architecture)
+deb="$work/package/ktqtests_${version}-1_$arch.deb"
+[ -f "$deb" ] || fail "no package $deb"
+
+field() { dpkg-deb -f "$deb" "$1"; }
+[ "$(field Package)" = ktqtests ] || fail "Package: $(field Package)"
+[ "$(field Version)" = "$version-1" ] || fail "Version: $(field Version)"
+[ "$(field Architecture)" = "$arch" ] || fail "Architecture: $(field Architecture)"
+[ "$(field Section)" = hamradio ] || fail "Section: $(field Section)"
+[ -n "$(field Maintainer)" ] && [ -n "$(field Description)" ] || fail "no Maintainer or Description"
+depends=$(field Depends)
+for needed in libqt6widgets6 libqt6gui6 libqt6core6 libjpeg62-turbo fonts-liberation; do
+  [[ ", $depends," =~ ,\ $needed[\ ,] ]] || fail "Depends lacks $needed: $depends"
+done
+
+# Every entry belongs to root and lies under /usr; the programs are executable.
+dpkg-deb -c "$deb" >"$work/contents.txt"
+awk '$2 != "root/root" || $6 !~ /^\.\/usr\// && $6 != "./" { bad = 1; print "bad entry: " $0 }
+     END { exit bad }' "$work/contents.txt" >&2 || fail "package entries"
+grep -q '^-rwxr-xr-x root/root .* \./usr/bin/ktqtests$' "$work/contents.txt" || fail "usr/bin/ktqtests mode"
+
+root="$work/unpacked"
+dpkg-deb -x "$deb" "$root"
+check_tree "$root/usr" "$source"
+file -b "$root/usr/bin/ktqtests" | grep -q ', stripped' || fail "the packaged program is not stripped"
+
+# The menu entry's command, with the unpacked program in place of the installed one.
+exec_line=$(sed -n 's/^Exec=//p' "$root/usr/share/applications/$app_id.desktop")
+read -r -a command <<<"$exec_line"
+[ "${command[0]}" = ktqtests ] || fail "the menu entry starts ${command[0]}"
+command[0]="$root/usr/bin/ktqtests"
+
+home="$work/home"
+mkdir -p "$home/.run"
+chmod 700 "$home/.run"
+# Starts the program from the home folder, as a menu does, offscreen; it ends
+# after its first paint. In a folder without pools it would stay at the
+# missing-files box and run into the timeout.
+start() {
+  (cd "$home" && env HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_DATA_HOME="$home/.local/share" \
+     XDG_CACHE_HOME="$home/.cache" XDG_RUNTIME_DIR="$home/.run" QT_QPA_PLATFORM=offscreen \
+     KTQ_REPORT_STARTUP=1 timeout 30 "$@")
+}
+
+start "${command[@]}" >"$work/first.out" 2>"$work/first.err" ||
+  { cat "$work/first.err" >&2; fail "the first start through the menu entry"; }
+grep -q '^shown-at-ns=' "$work/first.out" || fail "the first start showed no window"
+study="$home/KTQTests"
+diff -r "$source/demo" "$study" >&2 || fail "the study folder does not hold the samples"
+
+printf 'my own changes\r\n' >>"$study/rule97.txt"
+cp "$study/rule97.txt" "$work/changed.txt"
+rm "$study/T-1.jpg"
+start "${command[@]}" >"$work/second.out" 2>"$work/second.err" ||
+  { cat "$work/second.err" >&2; fail "the second start through the menu entry"; }
+cmp "$study/rule97.txt" "$work/changed.txt" || fail "the second start changed the user's file"
+[ ! -e "$study/T-1.jpg" ] || fail "the second start put a sample back into the user's folder"
+
+status=0
+start "$root/usr/bin/ktqtests" --folder "$work/no such folder" >"$work/missing.out" 2>"$work/missing.err" ||
+  status=$?
+[ "$status" -ne 0 ] && [ "$status" -ne 124 ] || fail "--folder with a missing folder exited with $status"
+grep -qF "the study folder \"$work/no such folder\" does not exist" "$work/missing.err" ||
+  fail "unclear message for a missing folder: $(cat "$work/missing.err")"
+[ ! -s "$work/missing.out" ] || fail "a missing folder still started the window"
+echo "package: ok"
