@@ -12,6 +12,13 @@
 #include "ui/qt/EventHook.h"
 
 namespace ktq {
+namespace {
+bool g_reported = false;
+}  // namespace
+
+bool StartupReported() {
+    return g_reported;
+}
 
 void ReportStartupWhenAsked(QWidget& window) {
     if (std::getenv("KTQ_REPORT_STARTUP") == nullptr)
@@ -32,6 +39,9 @@ void ReportStartupWhenAsked(QWidget& window) {
                         usage.ru_maxrss);
             std::fflush(stdout);
             delete done;
+            // Ends every running loop, a message box's at start-up too; the
+            // main loop must then not start at all.
+            g_reported = true;
             QCoreApplication::exit(0);
         });
         return false;

@@ -6,4 +6,6 @@ namespace ktq {
 // first paint and the peak resident memory, then ends the program: the
 // start-up measurement in bench/ reads it.
 void ReportStartupWhenAsked(QWidget& window);
+// True once the report was printed: the program is then to end.
+bool StartupReported();
 }  // namespace ktq
