@@ -1,38 +1,25 @@
 #pragma once
-// The headless driver: runs the program in the working folder as the window
-// does, one scripted action a line, and prints what is asked.
+// The headless driver: runs the program in its folder as the window does,
+// one scripted action a line, and prints what is asked.
 #include <iosfwd>
-#include <stdexcept>
 #include <string>
 
-#include "platform/HeadlessPlatform.h"
-#include "ui/TForm1.h"
+#include "DriverContext.h"
 
 namespace ktq {
 
-class ScriptError : public std::runtime_error {
-  public:
-    using std::runtime_error::runtime_error;
-};
-
 class ScriptDriver {
   public:
-    ScriptDriver(TForm1& form, HeadlessPlatform& platform, std::ostream& out);
+    // With `echo`, every action is printed ("> print Label5.text") before
+    // its output, so a run reads as a transcript.
+    ScriptDriver(TForm1& form, HeadlessPlatform& platform, std::ostream& out, bool echo = false);
     // Runs one action (UTF-8). False once the window has closed. Throws
-    // ScriptError for a malformed action.
+    // ScriptError for a malformed action, before any of it runs.
     bool Run(const std::string& line);
 
   private:
-    Control& NeedControl(const std::string& name);
-    void Print(const std::string& what);
-    void State(const std::string& name);
-    void Tick(const std::string& args);
-    void UserAction(const std::string& verb, const std::string& name, bool accepted);
-    void Emit(const Text& cp1252Text);
-
-    TForm1& form_;
-    HeadlessPlatform& platform_;
-    std::ostream& out_;
+    DriverContext context_;
+    bool echo_;
 };
 
 // The whole program: options, start-up, the script, closing. Returns the

@@ -20,7 +20,12 @@ std::string ColorText(Color c) {
     return buf;
 }
 
-Control::Control(std::string name, Control* parent) : name_(std::move(name)), parent_(parent) {}
+Control::Control(std::string name, Control* parent) : name_(std::move(name)), parent_(parent) {
+    Control* window = parent;
+    while (window != nullptr && window->parent_ != nullptr) window = window->parent_;
+    if (window != nullptr)
+        window->members_.push_back(this);
+}
 
 void Control::SetBounds(int left, int top, int width, int height) {
     if (left == left_ && top == top_ && width == width_ && height == height_)
@@ -32,26 +37,12 @@ void Control::SetBounds(int left, int top, int width, int height) {
     Changed();
 }
 
-void Control::SetVisible(bool v) {
-    if (v == visible_)
-        return;
-    visible_ = v;
-    Changed();
-}
-
 bool Control::Showing() const {
     for (const Control* c = this; c != nullptr; c = c->parent_) {
         if (!c->visible_)
             return false;
     }
     return true;
-}
-
-void Control::SetEnabled(bool v) {
-    if (v == enabled_)
-        return;
-    enabled_ = v;
-    Changed();
 }
 
 bool Control::Usable() const {
@@ -62,24 +53,12 @@ bool Control::Usable() const {
     return true;
 }
 
-void Control::SetHint(Text hint) {
-    hint_ = std::move(hint);
-    Changed();
-}
-
 Text Control::EffectiveHint() const {
     for (const Control* c = this; c != nullptr; c = c->parent_) {
         if (!c->hint_.empty())
             return c->hint_;
     }
     return Text();
-}
-
-void Control::SetFont(const Font& f) {
-    if (f == font_)
-        return;
-    font_ = f;
-    Changed();
 }
 
 void Control::SetFontColor(Color c) {
@@ -105,13 +84,6 @@ void Control::SetFontName(const Text& name) {
     Font f = font_;
     f.name = name;
     SetFont(f);
-}
-
-void Control::SetColor(Color c) {
-    if (c == color_)
-        return;
-    color_ = c;
-    Changed();
 }
 
 void Control::Changed() {

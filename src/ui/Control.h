@@ -41,8 +41,12 @@ enum class MouseButton { Left, Right, Middle };
 
 using PropertyList = std::vector<std::pair<std::string, std::string>>;
 
+class ControlVisitor;
+
 class Control {
   public:
+    // A control with a parent registers with the window it belongs to (the
+    // top of its parents), in the order the controls are made.
     Control(std::string name, Control* parent);
     virtual ~Control() = default;
     Control(const Control&) = delete;
@@ -51,6 +55,8 @@ class Control {
     const std::string& Name() const { return name_; }
     Control* Parent() const { return parent_; }
     virtual const char* Kind() const = 0;
+    // Hands the control to the visitor's member for its kind.
+    virtual void Accept(ControlVisitor& visitor) = 0;
 
     int Left() const { return left_; }
     int Top() const { return top_; }
@@ -63,28 +69,42 @@ class Control {
     virtual void SetBounds(int left, int top, int width, int height);
 
     bool Visible() const { return visible_; }
-    void SetVisible(bool v);
+    void SetVisible(bool v) { Assign(visible_, v); }
     void Show() { SetVisible(true); }
     void Hide() { SetVisible(false); }
     // Visible itself and inside visible parents: what a user can see.
     bool Showing() const;
     bool Enabled() const { return enabled_; }
-    void SetEnabled(bool v);
+    void SetEnabled(bool v) { Assign(enabled_, v); }
     bool Usable() const;
 
     const Text& Hint() const { return hint_; }
-    void SetHint(Text hint);
+    void SetHint(const Text& hint) { Assign(hint_, hint); }
     // The hint shown: the control's own, else the nearest parent's.
     Text EffectiveHint() const;
+    // The caption a user reads on it (labels, buttons, check boxes, the
+    // window); empty for the others.
+    virtual Text Caption() const { return Text(); }
 
     const Font& GetFont() const { return font_; }
-    void SetFont(const Font& f);
+    void SetFont(const Font& f) { Assign(font_, f); }
     void SetFontColor(Color c);
     void SetFontBold(bool b);
     void SetFontSize(int points);
     void SetFontName(const Text& name);
     Color GetColor() const { return color_; }
-    void SetColor(Color c);
+    void SetColor(Color c) { Assign(color_, c); }
+
+    // A user's input. A kind that takes no such input refuses it: Takes...()
+    // is false and the entry point does nothing. Otherwise the entry point is
+    // false when the user cannot reach the control (hidden or disabled).
+    virtual bool TakesClick() const { return false; }
+    virtual bool UserClick() { return false; }
+    virtual bool TakesTyping() const { return false; }
+    virtual bool UserType(const Text&) { return false; }
+    virtual bool TakesPointer() const { return false; }
+    virtual bool UserMouseDown(MouseButton) { return false; }
+    virtual bool UserMouseMove() { return false; }
 
     // Repainting at once is the skin's business: every change is mirrored.
     void Repaint() {}
@@ -95,7 +115,19 @@ class Control {
     virtual void Describe(PropertyList& out) const;
 
   protected:
+    // The one way a property changes: the observer hears of every change and
+    // of nothing else. True when the value was different.
+    template <class T>
+    bool Assign(T& field, const T& value) {
+        if (field == value)
+            return false;
+        field = value;
+        Changed();
+        return true;
+    }
     void Changed();
+    // The controls registered with this one as their window, in order.
+    const std::vector<Control*>& Members() const { return members_; }
 
   private:
     std::string name_;
@@ -107,6 +139,7 @@ class Control {
     Font font_;
     Color color_ = kClBtnFace;
     std::function<void(Control&)> observer_;
+    std::vector<Control*> members_;
 };
 
 }  // namespace ktq

@@ -148,20 +148,16 @@ const Design kDesign[] = {
 };
 // clang-format on
 
-void ApplyText(Control& c, const Text& text) {
-    if (auto* l = dynamic_cast<Label*>(&c))
-        l->SetText(text);
-    else if (auto* b = dynamic_cast<Button*>(&c))
-        b->SetText(text);
-    else if (auto* k = dynamic_cast<CheckBox*>(&c))
-        k->SetText(text);
-    else if (auto* e = dynamic_cast<Edit*>(&c))
-        e->SetText(text);
-    else if (auto* cb = dynamic_cast<ComboBox*>(&c))
-        cb->SetText(text);
-    else if (auto* m = dynamic_cast<Memo*>(&c))
-        m->SetLines({text});
-}
+// The designed text: a caption or content, or a multi-line box's one line.
+class DesignedText : public ControlVisitor {
+  public:
+    explicit DesignedText(Text text) : text_(std::move(text)) {}
+    void VisitTextControl(TextControl& c) override { c.SetText(text_); }
+    void Visit(Memo& c) override { c.SetLines({text_}); }
+
+  private:
+    Text text_;
+};
 
 }  // namespace
 
@@ -176,7 +172,8 @@ void ApplyFormDesign(TForm1& form) {
     for (const Design& d : kDesign) {
         Control* c = form.FindControl(d.name);
         c->SetBounds(d.left, d.top, d.width, d.height);
-        ApplyText(*c, d.text);
+        DesignedText text(d.text);
+        c->Accept(text);
         c->SetHint(d.hint);
         c->SetFont(FontOf(d.look));
         c->SetVisible(d.visible);

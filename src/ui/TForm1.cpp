@@ -8,22 +8,8 @@
 namespace ktq {
 
 TForm1::TForm1(Platform& platform) : Form("Form1", nullptr), platform_(platform) {
-    Register();
     ApplyFormDesign(*this);
     BindEvents();
-}
-
-void TForm1::Register() {
-    controls_ = {&Label1,    &ComboBox1, &Label11, &Label25,   &Label19,   &Label20,   &Label2,
-                 &Label3,    &Label5,    &Label4,  &Label7,    &Label6,    &Label15,   &Button3,
-                 &Button7,   &Button5,   &Button1, &Button4,   &Label17,   &ComboBox2, &UpDown1,
-                 &Label16,   &Memo2,     &Button2, &CheckBox2, &Label21,   &Label22,   &Label13,
-                 &TrackBar1, &Label18,   &Label24, &Label14,   &CheckBox1, &Label27,   &Label26,
-                 &Label23,   &Memo1,     &Memo4,   &RichEdit1, &RichEdit2, &RichEdit3, &RichEdit4,
-                 &RichEdit5, &ListBox1,  &Label8,  &Edit1,     &Label9,    &Edit2,     &Label10,
-                 &Edit3,     &Memo3,     &Panel1,  &Image1,    &Panel2,    &Label28,   &Label29,
-                 &Label30,   &Label31,   &Label12, &Label33,   &Label34,   &Label35,   &Label36,
-                 &CheckBox3, &Label37,   &Timer1,  &Timer2};
 }
 
 void TForm1::BindEvents() {
@@ -61,9 +47,17 @@ void TForm1::BindEvents() {
 Control* TForm1::FindControl(const std::string& name) const {
     if (name == Name())
         return const_cast<TForm1*>(this);
-    for (Control* c : controls_) {
+    for (Control* c : AllControls()) {
         if (c->Name() == name)
             return c;
+    }
+    return nullptr;
+}
+
+Timer* TForm1::FindTimer(const std::string& name) {
+    for (Timer* t : {&Timer1, &Timer2}) {
+        if (t->Name() == name)
+            return t;
     }
     return nullptr;
 }
@@ -105,7 +99,7 @@ std::vector<Control*> TForm1::StackingOrder() const {
     const std::vector<const Control*> late = {&Memo1,     &RichEdit1, &RichEdit2, &RichEdit3,
                                               &RichEdit4, &RichEdit5, &Panel1,    &Panel2};
     std::vector<Control*> order;
-    for (Control* c : controls_) {
+    for (Control* c : AllControls()) {
         bool isLate = false;
         for (const Control* l : late) isLate = isLate || l == c;
         if (!isLate && c->Parent() == this)

@@ -21,9 +21,9 @@ class TForm1 : public Form {
     FileSystem& Files() { return platform_.Files(); }
     RunState state;
 
-    // Every control, in creation order, and lookup by designed name.
-    const std::vector<Control*>& AllControls() const { return controls_; }
+    // Lookup by designed name, the window's own included.
     Control* FindControl(const std::string& name) const;
+    Timer* FindTimer(const std::string& name);
 
     // Runs one user action or timer tick; an IoError (or any other failure)
     // ends that handler and is shown by the general error report.
@@ -169,10 +169,8 @@ class TForm1 : public Form {
     // -- exam/ --
     // -- study/ --
 
-    void Register();
     void BindEvents();
     Platform& platform_;
-    std::vector<Control*> controls_;
 };
 
 }  // namespace ktq

@@ -51,7 +51,7 @@ TEST_F(TextFitTest, EveryFixedCaptionFitsItsControl) {
     const TForm1 designed(platform);
     int measured = 0;
     for (Control* c : designed.AllControls()) {
-        const Text text = CaptionOf(*c);
+        const Text text = c->Caption();
         if (Trim(text).empty() || kPlaceholders.count(c->Name()))
             continue;
         SCOPED_TRACE(c->Name() + " \"" + text + "\"");
@@ -74,7 +74,7 @@ TEST_F(TextFitTest, TheNoticeLinesStayInsideTheNoticePanel) {
             continue;
         SCOPED_TRACE(c->Name());
         QWidget* w = skin->WidgetOf(*c);
-        const int textRight = w->x() + w->fontMetrics().horizontalAdvance(ToQString(CaptionOf(*c)));
+        const int textRight = w->x() + w->fontMetrics().horizontalAdvance(ToQString(c->Caption()));
         EXPECT_LE(textRight, panel->contentsRect().right());
     }
 }

@@ -81,10 +81,10 @@ TEST(ControlEvents, UpDownReportsAPressOnlyWhenItsPositionMoved) {
     u.SetRange(-1, 1);
     int nexts = 0, prevs = 0;
     u.OnClick = [&](UpDownArrow a) { (a == UpDownArrow::Next ? nexts : prevs)++; };
-    u.UserClick(UpDownArrow::Next);
-    u.UserClick(UpDownArrow::Next);  // at the end of the range
+    u.UserStep(UpDownArrow::Next);
+    u.UserStep(UpDownArrow::Next);  // at the end of the range
     EXPECT_EQ(nexts, 1);
-    u.UserClick(UpDownArrow::Previous);
+    u.UserStep(UpDownArrow::Previous);
     EXPECT_EQ(prevs, 1);
     EXPECT_EQ(u.Position(), 0);
 }
@@ -145,11 +145,11 @@ TEST(MemoCaret, AClickPutsTheCaretWhereThePointerIsHeldWithinTheText) {
     int downs = 0;
     m.OnMouseDown = [&](MouseButton) { ++downs; };
     m.OnClick = [&] { caretAtClick.push_back(m.SelStart()); };
-    m.UserClick(10);  // "T1A01" CR LF "T2B" | "03"
+    m.UserClickAt(10);  // "T1A01" CR LF "T2B" | "03"
     EXPECT_EQ(m.CaretLine(), 1);
-    m.UserClick(500);  // past the end: the empty line below the last one
+    m.UserClickAt(500);  // past the end: the empty line below the last one
     EXPECT_EQ(m.CaretLine(), 2);
-    m.UserClick(-3);
+    m.UserClickAt(-3);
     m.UserClickLine(1);
     EXPECT_EQ(caretAtClick, (std::vector<int>{10, 14, 0, 7}));
     EXPECT_EQ(downs, 4);
@@ -165,9 +165,9 @@ TEST(MemoCaret, TypingLeavesTheCaretInsideTheNewText) {
     m.UserType("x");
     EXPECT_EQ(m.SelStart(), 1);
     EXPECT_EQ(m.SelectedText(), "");
-    m.UserType("abc\r\ndef", 6);  // where the typing stopped: after the "d"
+    m.UserTypeWithCaret("abc\r\ndef", 6);  // where the typing stopped: after the "d"
     EXPECT_EQ(m.SelStart(), 6);
-    m.UserType("ab", 40);
+    m.UserTypeWithCaret("ab", 40);
     EXPECT_EQ(m.SelStart(), 4);  // "ab" CR LF
     m.SetSelection(1, 3);
     m.UserType("");

@@ -2,6 +2,7 @@
 
 #include <map>
 #include <string>
+#include <string_view>
 
 namespace ktq {
 namespace {
@@ -34,22 +35,12 @@ const std::map<std::string, const char*>& RoleNames() {
 
 }  // namespace
 
-Text CaptionOf(const Control& c) {
-    if (auto* l = dynamic_cast<const Label*>(&c))
-        return l->GetText();
-    if (auto* b = dynamic_cast<const Button*>(&c))
-        return b->GetText();
-    if (auto* k = dynamic_cast<const CheckBox*>(&c))
-        return k->GetText();
-    return Text();
-}
-
 bool ShowsNothing(const Control& c) {
-    return dynamic_cast<const Label*>(&c) != nullptr && Trim(CaptionOf(c)).empty();
+    return std::string_view(c.Kind()) == "label" && Trim(c.Caption()).empty();
 }
 
 Text AccessibleNameOf(const Control& c) {
-    const Text caption = Trim(CaptionOf(c));
+    const Text caption = Trim(c.Caption());
     if (auto role = RoleNames().find(c.Name()); role != RoleNames().end())
         return caption.empty() ? Text(role->second) : role->second + (": " + caption);
     if (!caption.empty())

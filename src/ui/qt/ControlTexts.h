@@ -5,8 +5,6 @@
 
 namespace ktq {
 
-// The text a label, button or check box shows; empty for other kinds.
-Text CaptionOf(const Control& c);
 // A label with only blanks in it: nothing of it can be cut off or read.
 bool ShowsNothing(const Control& c);
 // Its caption, else its own designed hint; controls with neither are named

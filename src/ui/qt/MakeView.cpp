@@ -1,34 +1,37 @@
 #include "ui/qt/Views.h"
 
 namespace ktq {
+namespace {
+
+// The view of each kind of control; the timers have no widget.
+class ViewMaker : public ControlVisitor {
+  public:
+    ViewMaker(QWidget* parent, SkinContext& skin) : parent_(parent), skin_(skin) {}
+    void Visit(Label& c) override { view = MakeLabelView(c, parent_, skin_); }
+    void Visit(Button& c) override { view = MakeButtonView(c, parent_, skin_); }
+    void Visit(CheckBox& c) override { view = MakeCheckBoxView(c, parent_, skin_); }
+    void Visit(Edit& c) override { view = MakeEditView(c, parent_, skin_); }
+    void Visit(ComboBox& c) override { view = MakeComboBoxView(c, parent_, skin_); }
+    void Visit(Memo& c) override { view = MakeMemoView(c, parent_, skin_); }
+    void Visit(RichEdit& c) override { view = MakeRichEditView(c, parent_, skin_); }
+    void Visit(ListBox& c) override { view = MakeListBoxView(c, parent_, skin_); }
+    void Visit(TrackBar& c) override { view = MakeTrackBarView(c, parent_, skin_); }
+    void Visit(UpDown& c) override { view = MakeUpDownView(c, parent_, skin_); }
+    void Visit(Panel& c) override { view = MakePanelView(c, parent_, skin_); }
+    void Visit(Image& c) override { view = MakeImageView(c, parent_, skin_); }
+    std::unique_ptr<ControlView> view;
+
+  private:
+    QWidget* parent_;
+    SkinContext& skin_;
+};
+
+}  // namespace
 
 std::unique_ptr<ControlView> MakeView(Control& c, QWidget* parent, SkinContext& skin) {
-    // RichEdit derives from Memo, so it is asked first.
-    if (auto* r = dynamic_cast<RichEdit*>(&c))
-        return MakeRichEditView(*r, parent, skin);
-    if (auto* m = dynamic_cast<Memo*>(&c))
-        return MakeMemoView(*m, parent, skin);
-    if (auto* l = dynamic_cast<Label*>(&c))
-        return MakeLabelView(*l, parent, skin);
-    if (auto* b = dynamic_cast<Button*>(&c))
-        return MakeButtonView(*b, parent, skin);
-    if (auto* k = dynamic_cast<CheckBox*>(&c))
-        return MakeCheckBoxView(*k, parent, skin);
-    if (auto* e = dynamic_cast<Edit*>(&c))
-        return MakeEditView(*e, parent, skin);
-    if (auto* cb = dynamic_cast<ComboBox*>(&c))
-        return MakeComboBoxView(*cb, parent, skin);
-    if (auto* lb = dynamic_cast<ListBox*>(&c))
-        return MakeListBoxView(*lb, parent, skin);
-    if (auto* t = dynamic_cast<TrackBar*>(&c))
-        return MakeTrackBarView(*t, parent, skin);
-    if (auto* u = dynamic_cast<UpDown*>(&c))
-        return MakeUpDownView(*u, parent, skin);
-    if (auto* p = dynamic_cast<Panel*>(&c))
-        return MakePanelView(*p, parent, skin);
-    if (auto* i = dynamic_cast<Image*>(&c))
-        return MakeImageView(*i, parent, skin);
-    return nullptr;
+    ViewMaker maker(parent, skin);
+    c.Accept(maker);
+    return std::move(maker.view);
 }
 
 }  // namespace ktq

@@ -63,7 +63,7 @@ class UpDownView : public ControlView {
                 return false;
             const UpDownArrow arrow =
                 key == Qt::Key_Right ? UpDownArrow::Next : UpDownArrow::Previous;
-            Input([&] { model_.UserClick(arrow); });
+            Input([&] { model_.UserStep(arrow); });
             return true;
         });
     }
@@ -82,7 +82,7 @@ class UpDownView : public ControlView {
         b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
         b->setObjectName(arrow == UpDownArrow::Next ? "next" : "previous");
         QObject::connect(b, &QToolButton::clicked,
-                         [this, arrow] { Input([&] { model_.UserClick(arrow); }); });
+                         [this, arrow] { Input([&] { model_.UserStep(arrow); }); });
         return b;
     }
 

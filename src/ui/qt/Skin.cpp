@@ -72,21 +72,20 @@ QTimer* Skin::TimerOf(const Timer& timer) const {
 
 void Skin::Build() {
     window_->setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
+    for (Timer* t : Timers()) {
+        auto* qt = new QTimer(window_.get());
+        QObject::connect(qt, &QTimer::timeout, [this, t] { UserInput([t] { t->Tick(); }); });
+        timerOf_[t] = qt;
+        MirrorTimer(*t);
+    }
     for (Control* c : form_.AllControls()) {
-        if (auto* t = dynamic_cast<Timer*>(c)) {
-            auto* qt = new QTimer(window_.get());
-            QObject::connect(qt, &QTimer::timeout, [this, t] { UserInput([t] { t->Tick(); }); });
-            timerOf_[t] = qt;
-            MirrorTimer(*t);
-        } else {
-            QWidget* parent = c->Parent() ? WidgetOf(*c->Parent()) : window_.get();
-            std::unique_ptr<ControlView> view = MakeView(*c, parent, *this);
-            if (!view)
-                continue;
+        c->SetObserver([this](Control& changed) { Changed(changed); });
+        QWidget* parent = c->Parent() ? WidgetOf(*c->Parent()) : window_.get();
+        // Every kind but the timers has a view.
+        if (std::unique_ptr<ControlView> view = MakeView(*c, parent, *this)) {
             viewOf_[c] = view.get();
             views_.push_back(std::move(view));
         }
-        c->SetObserver([this](Control& changed) { Changed(changed); });
     }
     form_.SetObserver([this](Control& changed) { Changed(changed); });
 
@@ -129,12 +128,14 @@ void Skin::Flush() {
             if (batch.count(&form_))
                 MirrorForm();
             // Creation order: a parent before its children.
+            for (Timer* t : Timers()) {
+                if (batch.count(t))
+                    MirrorTimer(*t);
+            }
             for (Control* c : form_.AllControls()) {
                 if (!batch.count(c))
                     continue;
-                if (auto* t = dynamic_cast<Timer*>(c))
-                    MirrorTimer(*t);
-                else if (auto it = viewOf_.find(c); it != viewOf_.end())
+                if (auto it = viewOf_.find(c); it != viewOf_.end())
                     it->second->Mirror();
             }
             // With every widget in place: the window around them, then the focus.

@@ -2,6 +2,7 @@
 // The window of TForm1: a top-level widget holding one widget per control,
 // kept in step with the model, and two QTimers driving Timer1 and Timer2.
 #include <QMargins>
+#include <array>
 #include <functional>
 #include <map>
 #include <memory>
@@ -33,6 +34,7 @@ class Skin : public SkinContext {
     void Flush();
     void UserInput(const std::function<void()>& action) override;
     FileSystem& Files() override { return form_.Files(); }
+    std::array<Timer*, 2> Timers() { return {&form_.Timer1, &form_.Timer2}; }
     void UserTyping(const std::function<void()>& action) override;
 
     // The model's Width and Height are the window's outer size, frame

@@ -173,7 +173,7 @@ class TextBoxView : public ControlView {
         const int caret = ModelPosition(*shown_, box_->textCursor().position());
         selStart_ = caret;
         selLength_ = 0;
-        Typing([&] { model_.UserType(typed, caret); });
+        Typing([&] { model_.UserTypeWithCaret(typed, caret); });
     }
 
     // The character index under the pointer; below the last line counts as
@@ -212,7 +212,7 @@ class TextBoxView : public ControlView {
         if (model_.OnClick && button == MouseButton::Left) {
             // The model places the caret where the pointer is, then runs the handlers.
             const int index = IndexAt(press->position().toPoint());
-            Input([&] { model_.UserClick(index); });
+            Input([&] { model_.UserClickAt(index); });
             return true;
         }
         if (model_.OnMouseDown)

@@ -1,0 +1,85 @@
+// The driver as a program: its options, the window started in its folder as
+// the window program starts it, the script, and closing.
+#include <filesystem>
+#include <fstream>
+#include <istream>
+#include <ostream>
+
+#include "DriverOptions.h"
+#include "ScriptDriver.h"
+#include "platform/DiskFileSystem.h"
+
+namespace ktq {
+namespace {
+
+std::unique_ptr<SettingsStore> StoreFor(const DriverOptions& o) {
+    if (o.settingsFile.empty())
+        return std::make_unique<MemorySettingsStore>();
+    return std::make_unique<IniFileSettingsStore>(o.settingsFile);
+}
+
+// Runs the script's lines until the window closes; 2 at a malformed action.
+int RunScript(ScriptDriver& driver, std::istream& source, std::ostream& out, std::ostream& err) {
+    std::string line;
+    int number = 0;
+    while (std::getline(source, line)) {
+        ++number;
+        try {
+            if (!driver.Run(line))
+                return -1;
+        } catch (const ScriptError& e) {
+            out.flush();
+            err << "script line " << number << ": " << e.what() << "\n";
+            return 2;
+        }
+    }
+    return 0;
+}
+
+}  // namespace
+
+int RunHeadlessProgram(int argc, const char* const* argv, std::istream& in, std::ostream& out,
+                       std::ostream& err) {
+    DriverOptions o;
+    if (!ParseDriverOptions(argc, argv, o, err))
+        return 2;
+    std::unique_ptr<FileSystem> files;
+    if (!o.folder.empty()) {
+        std::error_code ec;
+        if (!std::filesystem::is_directory(o.folder, ec)) {
+            err << "ktqtests-headless: the folder \"" << o.folder << "\" does not exist\n";
+            return 2;
+        }
+        files = std::make_unique<DiskFileSystem>(o.folder);
+    }
+    std::ifstream scriptFile;
+    std::istream* source = &in;
+    if (!o.script.empty()) {
+        scriptFile.open(o.script);
+        if (!scriptFile) {
+            err << "ktqtests-headless: cannot read script " << o.script << "\n";
+            return 2;
+        }
+        source = &scriptFile;
+    }
+
+    HeadlessPlatform platform(out, StoreFor(o), std::move(files));
+    platform.SetScreenHeight(o.screenHeight);
+    platform.SetParameters(o.parameters);
+    if (o.now)
+        platform.SetNow(*o.now);
+    if (o.counter)
+        platform.SetCounter(*o.counter);
+
+    TForm1 form(platform);
+    form.RunGuarded([&] { form.FormCreate(); });
+    form.RunGuarded([&] { form.FormActivate(); });
+    ScriptDriver driver(form, platform, out, o.echo);
+    const int code = RunScript(driver, *source, out, err);
+    if (code == 0)
+        form.RunGuarded([&] { form.FormClose(); });
+    out.flush();
+    return code == 2 ? 2 : 0;
+}
+
+}  // namespace ktq
