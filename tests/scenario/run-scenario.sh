@@ -3,7 +3,8 @@
 #   files/           copied into the working folder first
 #   options          driver options, shell-quoted (default: a fixed clock)
 #   script.txt       the actions
-#   expected.txt     what the driver must print, exactly
+#   expected.txt     what the driver must print, exactly: a transcript, each
+#                    action ("> click Button1") before its output
 #   exit-code        the expected exit code (default 0)
 #   expected-files/  files the working folder must then hold, byte for byte
 #   absent-files     names (one a line) that must not exist afterwards
@@ -27,7 +28,7 @@ if [ -f "$dir/locale" ]; then
     { echo "cannot compile locale $LC_TIME"; cat "$work/localedef.log"; exit 1; }
   export LOCPATH=$work/locales
 fi
-( cd "$work/folder" && "$bin" --script "$dir/script.txt" "${opts[@]}" >"$work/stdout" 2>"$work/stderr" )
+( cd "$work/folder" && "$bin" --echo --script "$dir/script.txt" "${opts[@]}" >"$work/stdout" 2>"$work/stderr" )
 rc=$?
 want_rc=0
 [ -f "$dir/exit-code" ] && want_rc=$(cat "$dir/exit-code")
