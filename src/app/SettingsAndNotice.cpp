@@ -10,7 +10,7 @@ namespace ktq {
 namespace {
 
 SettingValue ReadSetting(SettingsStore& store, const SettingRow& row) {
-    if (row.kind == SettingKind::Text)
+    if (row.kind == SettingKind::String)
         return {0, ReadTextSetting(store, row.key)};
     if (row.kind == SettingKind::Flag)
         return {ReadFlagSetting(store, row.key, row.fallback != 0) ? 1 : 0, {}};
@@ -21,7 +21,7 @@ SettingValue ReadSetting(SettingsStore& store, const SettingRow& row) {
 }
 
 void WriteSetting(SettingsStore& store, const SettingRow& row, const SettingValue& value) {
-    if (row.kind == SettingKind::Text)
+    if (row.kind == SettingKind::String)
         store.WriteText(kSettingsSection, row.key, value.text);
     else if (row.kind == SettingKind::Flag)
         WriteFlagSetting(store, row.key, value.number != 0);

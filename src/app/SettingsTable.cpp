@@ -83,7 +83,7 @@ const std::vector<SettingRow>& SettingsTable() {
             "KTQExamsShowFlash", true, [](TForm1& f, bool v) { f.state.ShowNotice = v; },
             [](const TForm1& f) { return f.state.ShowNotice; }),
         // Read into the stored version; written from the running one.
-        {"KTQExamsVersion", SettingKind::Text, 0, 0, 0, O::Clamp,
+        {"KTQExamsVersion", SettingKind::String, 0, 0, 0, O::Clamp,
          [](TForm1& f, const SettingValue& v) { f.state.StoredVersion = v.text; },
          [](const TForm1& f) {
              return SettingValue{0, f.state.ProgramVersion};

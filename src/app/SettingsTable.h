@@ -11,7 +11,7 @@ namespace ktq {
 
 class TForm1;
 
-enum class SettingKind { Integer, Flag, Text };
+enum class SettingKind { Integer, Flag, String };
 // What a stored number outside its range becomes.
 enum class OutOfRange { Clamp, UseDefault };
 

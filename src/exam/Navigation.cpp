@@ -26,7 +26,7 @@ void TForm1::UpDown1Click(UpDownArrow arrow) {
     Memo2.Clear();
 
     const std::size_t last = bank.size() - 1;
-    std::size_t i = FindEntryByCode(bank, current);
+    std::size_t i = FindEntryByCodeOrLast(bank, current);
 
     bool stepped = false;
     if (arrow == UpDownArrow::Next && i < last) {

@@ -7,7 +7,7 @@
 
 namespace ktq {
 
-std::size_t FindEntryByCode(const LineList& bank, const Text& code) {
+std::size_t FindEntryByCodeOrLast(const LineList& bank, const Text& code) {
     const std::size_t last = bank.size() - 1;
     std::size_t i = 0;
     while (i < last && GetField(bank[i], kTab, 1) != code) ++i;

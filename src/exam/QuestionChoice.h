@@ -12,7 +12,7 @@ namespace ktq {
 
 // The first entry whose code (field 1, as stored) equals `code`, else the
 // last entry. The bank must not be empty.
-std::size_t FindEntryByCode(const LineList& bank, const Text& code);
+std::size_t FindEntryByCodeOrLast(const LineList& bank, const Text& code);
 
 // An entry may be drawn when it is not empty, its code is not among the
 // asked codes, and it needs no figure unless figures can be shown.

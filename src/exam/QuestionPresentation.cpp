@@ -97,7 +97,7 @@ void TForm1::ShowQuestion(const Text& code) {
         if (code.empty())
             index = ChooseAtRandom(*this);
         else
-            index = FindEntryByCode(s.QuestionBank, code);
+            index = FindEntryByCodeOrLast(s.QuestionBank, code);
         if (index) {
             // A copy: the figure step and the change handlers may touch the bank.
             const Text entry = s.QuestionBank[*index];

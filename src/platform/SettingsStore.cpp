@@ -83,20 +83,9 @@ void IniFileSettingsStore::Save() {
     }
 }
 
-std::optional<std::string> IniFileSettingsStore::ReadText(const std::string& section,
-                                                          const std::string& name) {
-    auto s = values_.find(section);
-    if (s == values_.end())
-        return std::nullopt;
-    auto v = s->second.find(name);
-    if (v == s->second.end())
-        return std::nullopt;
-    return v->second;
-}
-
 void IniFileSettingsStore::WriteText(const std::string& section, const std::string& name,
                                      const std::string& value) {
-    values_[section][name] = value;
+    MemorySettingsStore::WriteText(section, name, value);
     Save();
 }
 

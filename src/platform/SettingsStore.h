@@ -25,17 +25,16 @@ class MemorySettingsStore : public SettingsStore {
     void WriteText(const std::string& section, const std::string& name,
                    const std::string& value) override;
 
-  private:
+  protected:
     std::map<std::string, std::map<std::string, std::string>> values_;
 };
 
 // An INI file: "[Section]" lines and "Name=Value" lines. Written whole, beside
 // and renamed, on every write; a write that fails is not reported.
-class IniFileSettingsStore : public SettingsStore {
+// The values are held in memory as the memory store holds them.
+class IniFileSettingsStore : public MemorySettingsStore {
   public:
     explicit IniFileSettingsStore(std::string path);
-    std::optional<std::string> ReadText(const std::string& section,
-                                        const std::string& name) override;
     void WriteText(const std::string& section, const std::string& name,
                    const std::string& value) override;
 
@@ -43,7 +42,6 @@ class IniFileSettingsStore : public SettingsStore {
     void Load();
     void Save();
     std::string path_;
-    std::map<std::string, std::map<std::string, std::string>> values_;
 };
 
 }  // namespace ktq

@@ -64,7 +64,7 @@ void TForm1::ShowDetails() {
     if (code.empty())
         return;
     const LineList& source = s.TestsMode ? s.QuestionBank : s.StudyNotes;
-    const std::optional<std::size_t> found = FindEntryOfCode(source, code);
+    const std::optional<std::size_t> found = FindEntryWithCodeIfAny(source, code);
     if (!found)
         return;
     const Text note = Trim(GetField(source[*found], kTab, s.TestsMode ? 9 : 4));

@@ -4,7 +4,7 @@
 
 namespace ktq {
 
-std::optional<std::size_t> FindEntryOfCode(const LineList& entries, const Text& code) {
+std::optional<std::size_t> FindEntryWithCodeIfAny(const LineList& entries, const Text& code) {
     for (std::size_t i = 0; i < entries.size(); ++i) {
         if (Trim(GetField(entries[i], kTab, 1)) == code)
             return i;

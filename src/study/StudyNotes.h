@@ -7,7 +7,7 @@
 namespace ktq {
 
 // Index of the first entry whose first TAB field, trimmed, is `code`.
-std::optional<std::size_t> FindEntryOfCode(const LineList& entries, const Text& code);
+std::optional<std::size_t> FindEntryWithCodeIfAny(const LineList& entries, const Text& code);
 
 // The deciphered note as shown: trimmed, each "@" a line break (CR LF).
 Text NoteForDisplay(const Text& deciphered);

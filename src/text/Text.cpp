@@ -2,22 +2,27 @@
 
 namespace ktq {
 
-Text LowerAscii(std::string_view s) {
+namespace {
+
+// Moves the ASCII letters from one case's range to the other's; nothing else
+// changes, whatever the code page makes of bytes above 127.
+Text ShiftLetters(std::string_view s, char from, char to) {
     Text out(s);
     for (char& c : out) {
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
+        if (c >= from && c <= from + 25)
+            c = static_cast<char>(c - from + to);
     }
     return out;
 }
 
+}  // namespace
+
+Text LowerAscii(std::string_view s) {
+    return ShiftLetters(s, 'A', 'a');
+}
+
 Text UpperAscii(std::string_view s) {
-    Text out(s);
-    for (char& c : out) {
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    }
-    return out;
+    return ShiftLetters(s, 'a', 'A');
 }
 
 Text Trim(std::string_view s) {

@@ -4,19 +4,16 @@
 
 namespace ktq {
 
-void TrackBar::SetRange(int min, int max) {
-    // A position the new range moves runs no handler, as in the designer.
-    const int position = std::clamp(position_, min, max);
-    if (min == min_ && max == max_ && position == position_)
-        return;
-    min_ = min;
-    max_ = max;
-    position_ = position;
-    Changed();
+BoundedPosition BoundedPosition::WithLimits(int lo, int hi) const {
+    return {lo, hi, std::clamp(position, lo, hi)};
+}
+
+BoundedPosition BoundedPosition::At(int p) const {
+    return {min, max, std::clamp(p, min, max)};
 }
 
 void TrackBar::SetPosition(int p) {
-    if (Assign(position_, std::clamp(p, min_, max_)) && OnChange)
+    if (Assign(range_, range_.At(p)) && OnChange)
         OnChange();
 }
 
@@ -28,41 +25,26 @@ bool TrackBar::UserSetPosition(int p) {
 }
 
 void TrackBar::Describe(PropertyList& out) const {
-    out.emplace_back("position", std::to_string(position_));
-    out.emplace_back("min", std::to_string(min_));
-    out.emplace_back("max", std::to_string(max_));
+    out.emplace_back("position", std::to_string(range_.position));
+    out.emplace_back("min", std::to_string(range_.min));
+    out.emplace_back("max", std::to_string(range_.max));
     Control::Describe(out);
-}
-
-void UpDown::SetRange(int min, int max) {
-    const int position = std::clamp(position_, min, max);
-    if (min == min_ && max == max_ && position == position_)
-        return;
-    min_ = min;
-    max_ = max;
-    position_ = position;
-    Changed();
-}
-
-void UpDown::SetPosition(int p) {
-    Assign(position_, std::clamp(p, min_, max_));
 }
 
 bool UpDown::UserStep(UpDownArrow arrow) {
     if (!Usable())
         return false;
-    int p = position_ + (arrow == UpDownArrow::Next ? 1 : -1);
-    if (p < min_ || p > max_)
+    const int p = range_.position + (arrow == UpDownArrow::Next ? 1 : -1);
+    if (p < range_.min || p > range_.max)
         return true;  // reached, but the position cannot move
-    position_ = p;
-    Changed();
+    Assign(range_, range_.At(p));
     if (OnClick)
         OnClick(arrow);
     return true;
 }
 
 void UpDown::Describe(PropertyList& out) const {
-    out.emplace_back("position", std::to_string(position_));
+    out.emplace_back("position", std::to_string(range_.position));
     Control::Describe(out);
 }
 

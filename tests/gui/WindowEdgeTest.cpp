@@ -68,8 +68,8 @@ INSTANTIATE_TEST_SUITE_P(Frames, WindowEdgeTest,
                          ::testing::Values(Frame{"AsTheWindowSystemDrawsIt", std::nullopt},
                                            Frame{"None", QMargins()},
                                            Frame{"ThickAsTheDesignersOwn", QMargins(8, 30, 8, 8)}),
-                         [](const ::testing::TestParamInfo<Frame>& info) {
-                             return std::string(info.param.name);
+                         [](const ::testing::TestParamInfo<Frame>& row) {
+                             return std::string(row.param.name);
                          });
 
 }  // namespace

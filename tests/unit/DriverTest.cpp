@@ -53,7 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
         MalformedCase{"PressAButton", "press Button1", "\"Button1\" cannot be pressed"},
         MalformedCase{"TickALabel", "tick Label1", "\"Label1\" is not a timer"},
         MalformedCase{"ClickNothing", "click Nothing", "no control named \"Nothing\""}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& row) { return row.param.name; });
 
 }  // namespace
 }  // namespace ktq

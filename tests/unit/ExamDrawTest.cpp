@@ -33,10 +33,10 @@ TEST(RandomDraw, SeedsFromTheLow32BitsOfTheCounter) {
 TEST(QuestionChoice, ByCodeTakesTheFirstExactMatchElseTheLastEntry) {
     LineList bank = {Record("T1A01", "A"), Record("T1A02", "B"), Record("T1A02", "C"),
                      Record("T1A03", "D")};
-    EXPECT_EQ(FindEntryByCode(bank, "T1A02"), 1u);
-    EXPECT_EQ(FindEntryByCode(bank, "t1a02"), 3u);
-    EXPECT_EQ(FindEntryByCode(bank, "T1A0"), 3u);
-    EXPECT_EQ(FindEntryByCode(LineList{Record("X", "A")}, "Y"), 0u);
+    EXPECT_EQ(FindEntryByCodeOrLast(bank, "T1A02"), 1u);
+    EXPECT_EQ(FindEntryByCodeOrLast(bank, "t1a02"), 3u);
+    EXPECT_EQ(FindEntryByCodeOrLast(bank, "T1A0"), 3u);
+    EXPECT_EQ(FindEntryByCodeOrLast(LineList{Record("X", "A")}, "Y"), 0u);
 }
 
 TEST(QuestionChoice, QualifyingRules) {

@@ -69,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
         ColourCase{"PlainCmyk", JpegKind::PlainCmyk, {0, 90, 255, 0}, {255, 165, 0}},
         ColourCase{"AdobeYcck", JpegKind::AdobeYcck, {0, 90, 255, 0}, {255, 165, 0}},
         ColourCase{"CmykBlackInk", JpegKind::AdobeCmyk, {0, 0, 0, 128}, {127, 127, 127}}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& row) { return row.param.name; });
 
 TEST(JpegPicture, BytesThatAreNoPictureRaiseAReadableError) {
     EXPECT_NE(ErrorOf("not a picture at all").find("T-1.jpg"), std::string::npos);

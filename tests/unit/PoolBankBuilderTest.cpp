@@ -89,7 +89,7 @@ INSTANTIATE_TEST_SUITE_P(
                       HeaderCase{"TabsDoNotCount", "T1A\t01 (C)", true},
                       HeaderCase{"AnswerWithConnector", "A. UHF (PL-259/SO-239)", false},
                       HeaderCase{"NoParentheses", "T1A - Purpose", false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(PoolBankBuilder, AHeaderIsTakenApartByItsFirstParenthesisAndBracket) {
     const Text longRef = "[" + Text(60, 'x') + "]";

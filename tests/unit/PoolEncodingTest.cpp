@@ -62,7 +62,7 @@ INSTANTIATE_TEST_SUITE_P(Encodings, PoolSavedAs,
                                            SavedPool{"Utf8WithLf", Saving::Utf8WithLf},
                                            SavedPool{"Utf16LeWithMark", Saving::Utf16LeWithMark},
                                            SavedPool{"Utf16BeWithMark", Saving::Utf16BeWithMark}),
-                         [](const auto& info) { return info.param.name; });
+                         [](const auto& row) { return row.param.name; });
 
 // The working copy left by an earlier run is read at start through the same
 // recognition: a UTF-16 copy is not cut at its first zero byte.

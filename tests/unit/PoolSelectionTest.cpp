@@ -40,7 +40,7 @@ INSTANTIATE_TEST_SUITE_P(
         LevelCase{"ExtrWithoutExtraKeyOnly", "extr notes 2.txt", "N", 35, kExtraKeyAlphabet},
         LevelCase{"GenInsideAWord", "legend 2.txt", "N", 35, kGeneralKeyAlphabet},
         LevelCase{"NoLevel", "my pool.txt", "N", 35, nullptr}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(PoolSelection, CopiesThePoolReadsItAndEntersThePoolChosenState) {
     PoolProgram p;

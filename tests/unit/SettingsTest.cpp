@@ -200,10 +200,10 @@ std::vector<LimitCase> LimitCases() {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryStoredNumber, SettingLimitTest, ::testing::ValuesIn(LimitCases()),
-                         [](const auto& info) {
-                             std::string v = info.param.value;
+                         [](const auto& row) {
+                             std::string v = row.param.value;
                              for (char& c : v) c = c == '-' ? 'm' : c;
-                             return std::string(info.param.key) + "_" + v;
+                             return std::string(row.param.key) + "_" + v;
                          });
 
 TEST(Settings, AStartCountAtTheLimitStopsAtFive) {

@@ -33,7 +33,7 @@ INSTANTIATE_TEST_SUITE_P(
                       NameCase{"SlashReachesOut", "in figure T/../../x?", ""},
                       NameCase{"BackslashReachesOut", "in figure T\\x?", ""},
                       NameCase{"DotsReachOut", "in figure E..?", ""}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& row) { return row.param.name; });
 
 TEST(FitFigure, KeepsProportionsWithin600By310) {
     EXPECT_EQ(FitFigure(800, 400), (FigureSize{600, 300}));

@@ -77,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
                    Kind::Current,
                    "",
                    {"--folder", "pools"}}),
-    [](const ::testing::TestParamInfo<OptionCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<OptionCase>& row) { return std::string(row.param.name); });
 
 TEST(FolderOptions, AMissingOrSecondFolderIsRefused) {
     WorkingFolder work;

@@ -29,7 +29,7 @@ INSTANTIATE_TEST_SUITE_P(
                       KeyCase{"FarParenthesisIsCut",
                               "[97.301(a)(b)(c)(d)(e)(f)(g)(h)(i)(j)(k)(l)(m)]", kSign + "97.301 "},
                       KeyCase{"NoBracketsNoBlank", "97.119", kSign}, KeyCase{"Empty", "", kSign}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& row) { return row.param.name; });
 
 LineList Rules() {
     return {"PART 97 - AMATEUR RADIO SERVICE",

@@ -67,7 +67,7 @@ INSTANTIATE_TEST_SUITE_P(
         DecodeCase{"Utf16LoneLowSurrogateEndsTheText", std::string("\xFF\xFEz\0\0\xDCy\0", 8), "z"},
         DecodeCase{"Utf16NulCharacterEndsTheText", std::string("\xFF\xFEz\0\0\0y\0", 8), "z"},
         DecodeCase{"Utf16MarkAlone", "\xFE\xFF", ""}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& row) { return row.param.name; });
 
 // The ASCII runs are taken eight bytes at a time: a sequence must be found,
 // and a cut one refused, wherever it stands in such a word.
