@@ -43,6 +43,17 @@ class WorkingFolder {
         return s.str();
     }
     bool Exists(const std::string& name) const { return std::filesystem::exists(PathOf(name)); }
+    // Under a name as the system spells it (bytes), which Windows-1252 may
+    // not be able to spell at all.
+    void WriteSystemNamed(const std::string& systemName, const std::string& bytes) const {
+        std::ofstream(path_ / systemName, std::ios::binary) << bytes;
+    }
+    std::string ReadSystemNamed(const std::string& systemName) const {
+        std::ifstream in(path_ / systemName, std::ios::binary);
+        std::ostringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
 
   private:
     static std::filesystem::path FreshPath() {
