@@ -276,6 +276,23 @@ TEST(IniFileSettings, RoundTripsThroughARealFileAndIgnoresJunk) {
     EXPECT_EQ(again.ReadText("Tarnell", "KTQExamsLeft"), "321");
 }
 
+TEST(IniFileSettings, ACorruptFileGivesTheDefaultsAndIsWrittenAnewAtClose) {
+    WorkingFolder folder;
+    std::string junk = "[Tarnell\nKTQExamsLeft==\xFF\xFE\n[]\n=5\n";
+    for (int i = 0; i < 4096; ++i) junk += static_cast<char>(i * 37 % 256);
+    folder.Write("k.ini", junk);
+    IniFileSettingsStore store((folder.Path() / "k.ini").string());
+    {
+        Program program(folder, store);
+        program.Start();
+        EXPECT_EQ(program.Form().Left(), 100);
+        EXPECT_EQ(program.Form().TrackBar1.Position(), 4);
+        program.Close();
+    }
+    IniFileSettingsStore again((folder.Path() / "k.ini").string());
+    EXPECT_EQ(again.ReadText(kSettingsSection, "KTQExamsLeft"), "100");
+}
+
 TEST(IniFileSettings, AStoreThatCannotBeWrittenIsNotReported) {
     WorkingFolder folder;
     IniFileSettingsStore store((folder.Path() / "missing-dir" / "k.ini").string());
