@@ -35,6 +35,28 @@ int WriteAll(int fd, std::string_view bytes) {
     return 0;
 }
 
+// The pieces gathered into blocks of a useful size: small lines are not
+// written one system call each.
+int WriteAll(int fd, const std::vector<std::string_view>& pieces) {
+    constexpr std::size_t kBlock = 64 * 1024;
+    std::string block;
+    block.reserve(kBlock);
+    for (std::string_view piece : pieces) {
+        if (block.size() + piece.size() > kBlock) {
+            if (const int failure = WriteAll(fd, block); failure != 0)
+                return failure;
+            block.clear();
+        }
+        if (piece.size() >= kBlock) {
+            if (const int failure = WriteAll(fd, piece); failure != 0)
+                return failure;
+        } else {
+            block.append(piece);
+        }
+    }
+    return WriteAll(fd, block);
+}
+
 // Closes the descriptor when the read is over, however it ends.
 struct Descriptor {
     int fd;
@@ -128,12 +150,12 @@ std::string DiskFileSystem::Read(const FileName& name, std::int64_t limit) {
     return bytes;
 }
 
-int DiskFileSystem::CreateNew(const FileName& name, std::string_view bytes) {
+int DiskFileSystem::CreateNew(const FileName& name, const std::vector<std::string_view>& pieces) {
     const int fd =
         ::open(PathOf(name).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (fd < 0)
         return errno;
-    int failure = WriteAll(fd, bytes);
+    int failure = WriteAll(fd, pieces);
     // On disk before anything renames it over a good file, so a power cut
     // cannot leave an empty one in its place.
     if (failure == 0 && ::fsync(fd) != 0)

@@ -16,7 +16,7 @@ class DiskFileSystem : public FileSystem {
     std::optional<EntryInfo> Stat(const FileName& name) override;
     std::vector<FileName> ListFiles() override;
     std::string Read(const FileName& name, std::int64_t limit) override;
-    int CreateNew(const FileName& name, std::string_view bytes) override;
+    int CreateNew(const FileName& name, const std::vector<std::string_view>& pieces) override;
     int RenameOver(const FileName& from, const FileName& to) override;
     int Append(const FileName& name, std::string_view bytes) override;
     void Remove(const FileName& name) override;

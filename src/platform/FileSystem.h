@@ -39,8 +39,9 @@ class FileSystem {
 
     // Each returns 0 or the system's error number.
     // Creates the file new and exclusively (never through a link, EEXIST when
-    // the name is taken), writes the bytes and flushes them to disk.
-    virtual int CreateNew(const FileName& name, std::string_view bytes) = 0;
+    // the name is taken), writes the pieces one after the other and flushes
+    // them to disk. In pieces, so a large file is never held whole twice.
+    virtual int CreateNew(const FileName& name, const std::vector<std::string_view>& pieces) = 0;
     // Renames, replacing whatever file `to` names.
     virtual int RenameOver(const FileName& from, const FileName& to) = 0;
     // Appends to an existing file.

@@ -17,14 +17,14 @@ std::string Quoted(const FileName& name) {
 
 // A name of our own beside the file, never one that exists: a link planted
 // under a name we might use is not followed.
-int CreateTemporaryBeside(FileSystem& files, const FileName& name, std::string_view bytes,
-                          FileName& temp) {
+int CreateTemporaryBeside(FileSystem& files, const FileName& name,
+                          const std::vector<std::string_view>& pieces, FileName& temp) {
     static unsigned serial = 0;
     int failure = EEXIST;
     for (int attempt = 0; attempt < 100 && failure == EEXIST; ++attempt) {
         temp = FileName::FromSystem(name.System() + ".ktq-part-" + std::to_string(::getpid()) +
                                     "-" + std::to_string(++serial));
-        failure = files.CreateNew(temp, bytes);
+        failure = files.CreateNew(temp, pieces);
     }
     return failure;
 }
@@ -33,18 +33,6 @@ int CreateTemporaryBeside(FileSystem& files, const FileName& name, std::string_v
 
 LineList ParseLines(std::string_view bytes) {
     return SplitLines(DecodeSavedText(bytes));
-}
-
-std::string SerialiseLines(const LineList& lines) {
-    std::size_t total = 0;
-    for (const Text& l : lines) total += l.size() + 2;
-    std::string bytes;
-    bytes.reserve(total);
-    for (const Text& l : lines) {
-        bytes.append(l);
-        bytes.append("\r\n");
-    }
-    return bytes;
 }
 
 std::string TooLargeMessage(const Text& name) {
@@ -60,15 +48,22 @@ std::string ReadBytes(FileSystem& files, const FileName& name) {
 
 LineList ReadLines(FileSystem& files, const FileName& name) {
     try {
-        return ParseLines(ReadBytes(files, name));
+        // The bytes go into the text and are gone before the lines are made.
+        const Text text = DecodeSavedText(ReadBytes(files, name));
+        return SplitLines(text);
     } catch (const std::bad_alloc&) {
         throw IoError(TooLargeMessage(name.Shown()));
     }
 }
 
 void ReplaceFile(FileSystem& files, const FileName& name, std::string_view bytes) {
+    ReplaceFile(files, name, std::vector<std::string_view>{bytes});
+}
+
+void ReplaceFile(FileSystem& files, const FileName& name,
+                 const std::vector<std::string_view>& pieces) {
     FileName temp = name;
-    int failure = CreateTemporaryBeside(files, name, bytes, temp);
+    int failure = CreateTemporaryBeside(files, name, pieces, temp);
     if (failure != 0) {
         // A temporary that was made but not written whole must not stay.
         if (failure != EEXIST)
@@ -83,7 +78,13 @@ void ReplaceFile(FileSystem& files, const FileName& name, std::string_view bytes
 }
 
 void WriteLinesReplacing(FileSystem& files, const FileName& name, const LineList& lines) {
-    ReplaceFile(files, name, SerialiseLines(lines));
+    std::vector<std::string_view> pieces;
+    pieces.reserve(lines.size() * 2);
+    for (const Text& line : lines) {
+        pieces.emplace_back(line);
+        pieces.emplace_back("\r\n");
+    }
+    ReplaceFile(files, name, pieces);
 }
 
 void AppendLine(FileSystem& files, const FileName& name, const Text& line) {

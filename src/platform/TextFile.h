@@ -16,8 +16,6 @@ namespace ktq {
 // is recognised; a NUL character ends the text); then lines end at CR LF,
 // lone LF or lone CR.
 LineList ParseLines(std::string_view bytes);
-// CR LF after every line.
-std::string SerialiseLines(const LineList& lines);
 
 // Only regular files are read (after following links), never a pipe or a
 // device, and none larger than this: no text or picture of ours comes near it.
@@ -32,6 +30,8 @@ std::string TooLargeMessage(const Text& name);
 // once it is whole on disk, so a failed write never leaves a truncated file
 // where a good one stood.
 void ReplaceFile(FileSystem& files, const FileName& name, std::string_view bytes);
+void ReplaceFile(FileSystem& files, const FileName& name,
+                 const std::vector<std::string_view>& pieces);
 void WriteLinesReplacing(FileSystem& files, const FileName& name, const LineList& lines);
 // Appends the line and CR LF to an existing file (a missing one is an error).
 void AppendLine(FileSystem& files, const FileName& name, const Text& line);

@@ -26,7 +26,10 @@ void TForm1::Button1Click() {
         s.QuestionBankFile = ComboBox1.GetText();
         if (!s.QuestionBank.empty())
             Button4.SetEnabled(true);
-        for (const Text& record : s.QuestionBank) ComboBox2.AddItem(GetField(record, kTab, 1));
+        LineList codes;
+        codes.reserve(s.QuestionBank.size());
+        for (const Text& record : s.QuestionBank) codes.push_back(GetField(record, kTab, 1));
+        ComboBox2.AddItems(std::move(codes));
         if (CheckBox1.Checked())
             Memo3.Show();
     } else {
@@ -57,7 +60,7 @@ void TForm1::BuildQuestionBank() {
     s.QuestionBank.clear();
     s.QuestionBankFile.clear();
     BuiltBank built = BuildBankRecords(s.PoolLines);
-    for (const Text& code : built.codes) ComboBox2.AddItem(code);
+    ComboBox2.AddItems(std::move(built.codes));
     s.QuestionBank = std::move(built.records);
 
     // The code list may hold codes of an earlier "Prepare.." in front; it is

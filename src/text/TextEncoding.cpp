@@ -1,5 +1,6 @@
 #include "text/TextEncoding.h"
 
+#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -32,14 +33,23 @@ Text DecodeSavedText(std::string_view bytes) {
         text.resize(BeforeNul(text).size());
         return text;
     }
+    return DecodeSavedText(std::string(bytes));
+}
+
+Text DecodeSavedText(std::string&& bytes) {
+    if (StartsWithMark(bytes, kUtf8Mark) || StartsWithMark(bytes, kUtf16LeMark) ||
+        StartsWithMark(bytes, kUtf16BeMark))
+        return DecodeSavedText(std::string_view(bytes));
     // What lies after a NUL is never read, so it does not decide the reading.
-    const std::string_view text = BeforeNul(bytes);
-    // Pure ASCII comes out the same either way; a Windows-1252 byte above
-    // 0x7F is almost never part of a well-formed sequence, so the attempt
-    // stops early.
-    if (std::optional<Text> decoded = StrictUtf8ToCp1252(text))
+    bytes.resize(BeforeNul(bytes).size());
+    // Pure ASCII comes out the same either way.
+    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) == 0; }))
+        return std::move(bytes);
+    // A Windows-1252 byte above 0x7F is almost never part of a well-formed
+    // sequence, so the attempt stops early.
+    if (std::optional<Text> decoded = StrictUtf8ToCp1252(bytes))
         return std::move(*decoded);
-    return Text(text);
+    return std::move(bytes);
 }
 
 }  // namespace ktq

@@ -17,6 +17,7 @@
 // The text ends before its first NUL character (of the decoded text, so a
 // UTF-16 file is not cut at its first zero byte); the result never holds one.
 // A pure function of its argument: any bytes are safe.
+#include <string>
 #include <string_view>
 
 #include "text/Text.h"
@@ -24,5 +25,8 @@
 namespace ktq {
 
 Text DecodeSavedText(std::string_view bytes);
+// The same, reusing the bytes' own buffer where they need no conversion, so a
+// large Windows-1252 or ASCII file is not held twice.
+Text DecodeSavedText(std::string&& bytes);
 
 }  // namespace ktq

@@ -52,6 +52,17 @@ void ComboBox::AddItem(const Text& item) {
     Changed();
 }
 
+void ComboBox::AddItems(LineList items) {
+    if (items.empty())
+        return;
+    if (items_.empty())
+        items_ = std::move(items);
+    else
+        items_.insert(items_.end(), std::make_move_iterator(items.begin()),
+                      std::make_move_iterator(items.end()));
+    Changed();
+}
+
 void ComboBox::DeleteLeadingItems(std::size_t count) {
     count = std::min(count, items_.size());
     if (count == 0)

@@ -74,6 +74,8 @@ class ComboBox : public TextControl {
     void Accept(ControlVisitor& v) override { v.Visit(*this); }
     const LineList& Items() const { return items_; }
     void AddItem(const Text& item);
+    // Many at once: one change, however many they are.
+    void AddItems(LineList items);
     // The first `count` items at once: one change, whatever the count.
     void DeleteLeadingItems(std::size_t count);
     // Empties the items and the text.

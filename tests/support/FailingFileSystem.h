@@ -26,11 +26,22 @@ class FailingFileSystem : public FileSystem {
     std::string Read(const FileName& name, std::int64_t limit) override {
         return real_.Read(name, limit);
     }
-    int CreateNew(const FileName& name, std::string_view bytes) override {
-        if (!writeLimit_ || *writeLimit_ >= bytes.size())
-            return real_.CreateNew(name, bytes);
-        const int failure = real_.CreateNew(name, bytes.substr(0, *writeLimit_));
-        return failure != 0 ? failure : ENOSPC;
+    int CreateNew(const FileName& name, const std::vector<std::string_view>& pieces) override {
+        if (!writeLimit_)
+            return real_.CreateNew(name, pieces);
+        // The pieces up to the limit reach the disk, then it is full.
+        std::vector<std::string_view> written;
+        std::size_t room = *writeLimit_;
+        for (std::string_view piece : pieces) {
+            if (piece.size() > room) {
+                written.push_back(piece.substr(0, room));
+                const int failure = real_.CreateNew(name, written);
+                return failure != 0 ? failure : ENOSPC;
+            }
+            written.push_back(piece);
+            room -= piece.size();
+        }
+        return real_.CreateNew(name, pieces);
     }
     int RenameOver(const FileName& from, const FileName& to) override {
         return renameError_ ? *renameError_ : real_.RenameOver(from, to);
