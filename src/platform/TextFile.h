@@ -4,6 +4,7 @@
 // the program's Windows-1252 text, or as a folder listing gave them.
 // Failures raise IoError with a readable message.
 #include <cstdint>
+#include <new>
 #include <string_view>
 
 #include "platform/FileSystem.h"
@@ -25,6 +26,16 @@ LineList ReadLines(FileSystem& files, const FileName& name);
 // "The file ... is too large to read ...", for every place that runs out of
 // memory on a user's file.
 std::string TooLargeMessage(const Text& name);
+// Runs `work` on the content of the user's file `name`: running out of memory
+// there is reported as that file being too large.
+template <class Work>
+void OnContentOf(const Text& name, Work&& work) {
+    try {
+        work();
+    } catch (const std::bad_alloc&) {
+        throw IoError(TooLargeMessage(name));
+    }
+}
 
 // Replaces the file through a new temporary file beside it, renamed over it
 // once it is whole on disk, so a failed write never leaves a truncated file

@@ -20,21 +20,12 @@ void TForm1::Button1Click() {
     Label19.Show();
     Button4.SetFontBold(true);
 
-    if (s.TestsMode) {
-        // A prepared bank is read as it is, with its notes, from the file chosen.
-        s.QuestionBank = ReadLines(Files(), s.PoolFile);
-        s.QuestionBankFile = ComboBox1.GetText();
-        if (!s.QuestionBank.empty())
-            Button4.SetEnabled(true);
-        LineList codes;
-        codes.reserve(s.QuestionBank.size());
-        for (const Text& record : s.QuestionBank) codes.push_back(GetField(record, kTab, 1));
-        ComboBox2.AddItems(std::move(codes));
-        if (CheckBox1.Checked())
-            Memo3.Show();
-    } else {
-        BuildQuestionBank();
-    }
+    OnContentOf(ComboBox1.GetText(), [&] {
+        if (s.TestsMode)
+            LoadPreparedBank();
+        else
+            BuildQuestionBank();
+    });
 
     Label5.SetText("0");
     s.DoneCount = 0;
@@ -53,6 +44,21 @@ void TForm1::Button1Click() {
     Label20.SetText(std::to_string(s.QuestionBank.size()));
     s.TrialRunning = false;
     s.StartTime = Sys().Now();
+}
+
+void TForm1::LoadPreparedBank() {
+    RunState& s = state;
+    // A prepared bank is read as it is, with its notes, from the file chosen.
+    s.QuestionBank = ReadLines(Files(), s.PoolFile);
+    s.QuestionBankFile = ComboBox1.GetText();
+    if (!s.QuestionBank.empty())
+        Button4.SetEnabled(true);
+    LineList codes;
+    codes.reserve(s.QuestionBank.size());
+    for (const Text& record : s.QuestionBank) codes.push_back(GetField(record, kTab, 1));
+    ComboBox2.AddItems(std::move(codes));
+    if (CheckBox1.Checked())
+        Memo3.Show();
 }
 
 void TForm1::BuildQuestionBank() {

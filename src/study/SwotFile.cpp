@@ -42,10 +42,12 @@ void TForm1::Button3Click() {
     Label20.Hide();
     Label19.Hide();
     CheckBox1.SetChecked(false);
-    if (state.TestsMode)
-        WriteSwotFromBank();
-    else
-        WriteSwotFromPool();
+    OnContentOf(ComboBox1.GetText(), [this] {
+        if (state.TestsMode)
+            WriteSwotFromBank();
+        else
+            WriteSwotFromPool();
+    });
 }
 
 void TForm1::WriteSwotFromBank() {

@@ -1,6 +1,7 @@
 #include "ui/TForm1.h"
 
 #include <exception>
+#include <new>
 
 #include "platform/IoError.h"
 #include "ui/FormDesign.h"
@@ -65,6 +66,9 @@ Timer* TForm1::FindTimer(const std::string& name) {
 void TForm1::RunGuarded(const std::function<void()>& action) {
     try {
         action();
+    } catch (const std::bad_alloc&) {
+        // Out of memory outside the reading of a user's file: said in words.
+        platform_.ShowMessage(kApplicationTitle, "There is not enough memory to finish this.");
     } catch (const std::exception& e) {
         ReportError(e);
     }

@@ -131,6 +131,7 @@ class TForm1 : public Form {
     void ResetScoreDisplay();
     void Button1Click();
     void BuildQuestionBank();
+    void LoadPreparedBank();
 
     // ---- Trial exam (exam/) ----
     void ShowQuestion(const Text& code);

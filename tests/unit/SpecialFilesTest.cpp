@@ -1,10 +1,14 @@
 // What a shared or hostile folder may hold under the names the program reads
 // and writes: pipes, devices, links and files far too large.
 #include <gtest/gtest.h>
+#include <malloc.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iostream>
 
 #include "PoolFixture.h"
 #include "platform/SettingsStore.h"
@@ -76,6 +80,37 @@ TEST(SpecialFiles, ASettingsFileThatIsAPipeGivesTheDefaults) {
     IniFileSettingsStore store((folder.Path() / "k.ini").string());
     EXPECT_FALSE(store.ReadText("Tarnell", "KTQExamsLeft").has_value());
 }
+
+#if !defined(__SANITIZE_ADDRESS__)
+// The address sanitizer reserves more address space than any limit allows.
+void LimitAddressSpaceToWhatIsInUsePlus(std::size_t bytes) {
+    ::malloc_trim(0);  // what the heap holds free would otherwise be room too
+    std::ifstream statm("/proc/self/statm");
+    std::size_t pages = 0;
+    statm >> pages;
+    const rlim_t limit = pages * static_cast<rlim_t>(::sysconf(_SC_PAGESIZE)) + bytes;
+    const rlimit r{limit, limit};
+    ::setrlimit(RLIMIT_AS, &r);
+}
+
+// Guards against a message reading only "std::bad_alloc".
+TEST(SpecialFilesDeathTest, RunningOutOfMemoryOnAPoolSaysWhichFileIsTooLarge) {
+    EXPECT_EXIT(
+        {
+            PoolProgram p;
+            std::string pool = testsupport::SmallPoolBytes();
+            for (int i = 0; i < 15; ++i) pool += pool.substr(pool.find("SUBELEMENT"));
+            p.folder.Write("tech 2026.txt", pool);
+            p.Start();
+            p.Select("tech 2026.txt");
+            LimitAddressSpaceToWhatIsInUsePlus(pool.size() / 8);
+            p.Form().RunGuarded([&] { p.Prepare(); });
+            std::cerr << p.program->Output();
+            std::_Exit(0);
+        },
+        ::testing::ExitedWithCode(0), "\"tech 2026.txt\" is too large");
+}
+#endif
 
 }  // namespace
 }  // namespace ktq
