@@ -9,6 +9,7 @@
 #include <sstream>
 #include <string>
 
+#include "BenchProgram.h"
 #include "PoolTexts.h"
 #include "SavedAs.h"
 #include "WorkingFolder.h"
@@ -55,15 +56,10 @@ BENCHMARK_CAPTURE(BM_PrepareBankFromPoolText, utf16le, testsupport::Saving::Utf1
 
 // The whole "Prepare.." of the window on the chosen pool, bank files included.
 void BM_PrepareButtonWritingTheBankFiles(benchmark::State& st) {
-    testsupport::WorkingFolder folder;
+    benchsupport::BenchProgram program;
+    TForm1& form = program.form;
     const Text name = "Tech Pool 2026-2030.txt";
-    folder.Write(name, PoolText(kQuestionsPerPool * static_cast<int>(st.range(0))));
-    std::ostringstream out;
-    HeadlessPlatform platform(out, std::make_unique<MemorySettingsStore>(),
-                              std::make_unique<DiskFileSystem>(folder.Path()));
-    TForm1 form(platform);
-    form.FormCreate();
-    form.FormActivate();
+    program.folder.Write(name, PoolText(kQuestionsPerPool * static_cast<int>(st.range(0))));
     for (auto _ : st) {
         st.PauseTiming();
         form.ComboBox1.UserType(name);

@@ -37,6 +37,15 @@ void NoArguments(const char* verb, const std::string& args) {
         throw ScriptError(std::string(verb) + " takes nothing after it");
 }
 
+// The control of that name, when it takes the input at all.
+Control& ControlTaking(DriverContext& d, const std::string& name, bool (Control::*takes)() const,
+                       const char* refusal) {
+    Control& c = d.NeedControl(name);
+    if (!(c.*takes)())
+        throw ScriptError("\"" + name + "\" " + refusal);
+    return c;
+}
+
 ScriptAction Select(DriverContext& d, const std::string& args) {
     const Text text = Utf8ToCp1252(args);
     return [&d, text] {
@@ -45,17 +54,13 @@ ScriptAction Select(DriverContext& d, const std::string& args) {
 }
 
 ScriptAction Click(DriverContext& d, const std::string& name) {
-    Control& c = d.NeedControl(name);
-    if (!c.TakesClick())
-        throw ScriptError("\"" + name + "\" cannot be clicked");
+    Control& c = ControlTaking(d, name, &Control::TakesClick, "cannot be clicked");
     return [&d, &c, name] { d.UserAction("click", name, [&c] { return c.UserClick(); }); };
 }
 
 ScriptAction Press(DriverContext& d, const std::string& args) {
     const Words w = SplitWord(args);
-    Control& c = d.NeedControl(w.first);
-    if (!c.TakesPointer())
-        throw ScriptError("\"" + w.first + "\" cannot be pressed");
+    Control& c = ControlTaking(d, w.first, &Control::TakesPointer, "cannot be pressed");
     if (!w.rest.empty() && w.rest != "left" && w.rest != "right")
         throw ScriptError("press takes left or right, not \"" + w.rest + "\"");
     const MouseButton b = w.rest == "right" ? MouseButton::Right : MouseButton::Left;
@@ -65,17 +70,13 @@ ScriptAction Press(DriverContext& d, const std::string& args) {
 }
 
 ScriptAction Hover(DriverContext& d, const std::string& name) {
-    Control& c = d.NeedControl(name);
-    if (!c.TakesPointer())
-        throw ScriptError("\"" + name + "\" has no pointer handling");
+    Control& c = ControlTaking(d, name, &Control::TakesPointer, "has no pointer handling");
     return [&d, &c, name] { d.UserAction("hover", name, [&c] { return c.UserMouseMove(); }); };
 }
 
 ScriptAction Type(DriverContext& d, const std::string& args) {
     const Words w = SplitWord(args);
-    Control& c = d.NeedControl(w.first);
-    if (!c.TakesTyping())
-        throw ScriptError("\"" + w.first + "\" takes no typing");
+    Control& c = ControlTaking(d, w.first, &Control::TakesTyping, "takes no typing");
     const Text value = Utf8ToCp1252(w.rest);
     return [&d, &c, name = w.first, value] {
         d.UserAction("type", name, [&c, &value] { return c.UserType(value); });

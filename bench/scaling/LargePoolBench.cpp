@@ -5,6 +5,7 @@
 
 #include <sstream>
 
+#include "BenchProgram.h"
 #include "HeapCounter.h"
 #include "PoolTexts.h"
 #include "WorkingFolder.h"
@@ -16,17 +17,12 @@ namespace ktq {
 namespace {
 
 void BM_ChooseAndPreparePool(benchmark::State& st) {
-    testsupport::WorkingFolder folder;
+    benchsupport::BenchProgram program;
+    TForm1& form = program.form;
     const int questions = benchsupport::kQuestionsPerPool * static_cast<int>(st.range(0));
     const Text name = "Tech Pool 2026-2030.txt";
     const std::string text = benchsupport::PoolText(questions);
-    folder.Write(name, text);
-    std::ostringstream out;
-    HeadlessPlatform platform(out, std::make_unique<MemorySettingsStore>(),
-                              std::make_unique<DiskFileSystem>(folder.Path()));
-    TForm1 form(platform);
-    form.FormCreate();
-    form.FormActivate();
+    program.folder.Write(name, text);
     std::int64_t peak = 0;
     for (auto _ : st) {
         st.PauseTiming();
