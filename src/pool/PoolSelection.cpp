@@ -9,8 +9,12 @@ namespace ktq {
 namespace {
 
 // The chooser shows names in Windows-1252; the file is opened by the name the
-// system gave it, which may hold characters the window cannot show.
-FileName ChosenFile(const RunState& s, const Text& shown) {
+// system gave it, which may hold characters the window cannot show. Two such
+// names may look the same: the item picked tells them apart.
+FileName ChosenFile(const RunState& s, const Text& shown, int picked) {
+    if (picked >= 0 && static_cast<std::size_t>(picked) < s.PoolFiles.size() &&
+        s.PoolFiles[static_cast<std::size_t>(picked)].Shown() == shown)
+        return s.PoolFiles[static_cast<std::size_t>(picked)];
     for (const FileName& listed : s.PoolFiles) {
         if (listed.Shown() == shown)
             return listed;
@@ -57,7 +61,7 @@ void TForm1::ComboBox1Change() {
     const Text name = ComboBox1.GetText();
     s.ExamSize = ExamSizeFor(name);
     s.PoolFileName = name;
-    s.PoolFile = ChosenFile(s, name);
+    s.PoolFile = ChosenFile(s, name, ComboBox1.PickedIndex());
     CopyChosenPool(*this);
 
     Button1.SetEnabled(true);

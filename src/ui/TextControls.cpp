@@ -72,14 +72,21 @@ void ComboBox::DeleteLeadingItems(std::size_t count) {
 }
 
 void ComboBox::Clear() {
+    pickedIndex_ = -1;
     items_.clear();
     text_.clear();
     Changed();
 }
 
+void ComboBox::SetText(const Text& t) {
+    pickedIndex_ = -1;
+    TextControl::SetText(t);
+}
+
 bool ComboBox::UserType(const Text& t) {
     if (!Usable())
         return false;
+    pickedIndex_ = -1;
     text_ = t;
     Changed();
     if (OnChange)
@@ -88,9 +95,14 @@ bool ComboBox::UserType(const Text& t) {
 }
 
 bool ComboBox::UserPick(int index) {
-    if (index < 0 || index >= static_cast<int>(items_.size()))
+    if (index < 0 || index >= static_cast<int>(items_.size()) || !Usable())
         return false;
-    return UserType(items_[static_cast<std::size_t>(index)]);
+    pickedIndex_ = index;
+    text_ = items_[static_cast<std::size_t>(index)];
+    Changed();
+    if (OnChange)
+        OnChange();
+    return true;
 }
 
 void ComboBox::Describe(PropertyList& out) const {

@@ -85,10 +85,15 @@ class ComboBox : public TextControl {
     bool TakesTyping() const override { return true; }
     bool UserType(const Text& t) override;
     bool UserPick(int index);
+    // The item the user picked for the text now shown; -1 when it was typed
+    // or set otherwise. Items may show the same text.
+    int PickedIndex() const { return pickedIndex_; }
+    void SetText(const Text& t) override;
     void Describe(PropertyList& out) const override;
 
   private:
     LineList items_;
+    int pickedIndex_ = -1;
 };
 
 }  // namespace ktq

@@ -162,6 +162,21 @@ TEST(HostileFolder, APoolWhoseNameWindows1252CannotSpellIsRead) {
     EXPECT_EQ(p.Form().state.ExamSize, 35);
 }
 
+TEST(HostileFolder, TwoNamesThatLookTheSameAreEachRead) {
+    PoolProgram p;
+    p.folder.WriteSystemNamed("tech \xE6\xB5\x8B.txt", testsupport::SmallPoolBytes());
+    const std::string other = ReplaceAll(testsupport::SmallPoolBytes(), "T1A02", "T1A03");
+    p.folder.WriteSystemNamed("tech \xE8\xAF\x95.txt", other);
+    p.Start();
+    ASSERT_EQ(p.Form().ComboBox1.Items(), (LineList{"tech ?.txt", "tech ?.txt"}));
+    for (int i = 0; i < 2; ++i) {
+        p.Form().ComboBox1.UserPick(i);
+        p.Prepare();
+        EXPECT_EQ(p.Form().state.QuestionBank.back().substr(0, 5), i == 0 ? "T1A02" : "T1A03");
+        p.Form().Button1.SetEnabled(true);
+    }
+}
+
 // Guards against a pool that cannot be copied becoming silently empty.
 TEST(HostileFolder, APoolThatCannotBeCopiedIsReportedAndTheSelectionGoesOn) {
     PoolProgram p;
