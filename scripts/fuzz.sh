@@ -13,7 +13,7 @@ root=$PWD
 out=$root/build-fuzz
 
 CC=clang CXX=clang++ cmake -S . -B "$out" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKTQ_FUZZ=ON \
-  -DKTQ_BUILD_GUI=OFF -DKTQ_BUILD_BENCH=OFF -DKTQ_WERROR=ON >/dev/null
+  -DKTQ_BUILD_GUI=OFF -DKTQ_BUILD_BENCH=OFF -DKTQ_BUILD_TESTS=OFF -DKTQ_WERROR=ON >/dev/null
 cmake --build "$out" -j"$jobs" --target ktq-fuzz
 
 run_target() {
