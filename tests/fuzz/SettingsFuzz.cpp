@@ -22,17 +22,13 @@ namespace ktq {
 namespace {
 
 // The settings file of this run, in memory where the system has such a
-// folder, since every write is flushed to the disk; removed at exit.
-struct StoreFile {
-    StoreFile() {
-        std::filesystem::path dir = "/dev/shm";
-        if (!std::filesystem::is_directory(dir))
-            dir = std::filesystem::temp_directory_path();
-        path = (dir / ("ktq-fuzz-settings-" + std::to_string(::getpid()) + ".ini")).string();
-    }
-    ~StoreFile() { std::filesystem::remove(path); }
-    std::string path;
-};
+// folder, since every write is flushed to the disk.
+std::string StorePath() {
+    std::filesystem::path dir = "/dev/shm";
+    if (!std::filesystem::is_directory(dir))
+        dir = std::filesystem::temp_directory_path();
+    return (dir / ("ktq-fuzz-settings-" + std::to_string(::getpid()) + ".ini")).string();
+}
 
 void WriteFile(const std::string& path, std::string_view bytes) {
     std::ofstream(path, std::ios::binary | std::ios::trunc)
@@ -127,14 +123,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view bytes = fuzz::AsBytes(data, size);
     for (const Text& line : SplitLines(bytes)) CheckInteger(line);
 
-    static const StoreFile file;
-    WriteFile(file.path, bytes);
-    IniFileSettingsStore store(file.path);
+    static const std::string path = StorePath();
+    WriteFile(path, bytes);
+    IniFileSettingsStore store(path);
     for (const SettingRow& row : SettingsTable()) {
         if (const auto text = store.ReadText(kSettingsSection, row.key))
             CheckInteger(*text);
     }
     CheckLoadedForm(store);
-    CheckRewritten(store, file.path);
+    CheckRewritten(store, path);
+    // libFuzzer ends without running destructors, so nothing is left behind
+    // only if every input cleans up after itself.
+    std::filesystem::remove(path);
     return 0;
 }
