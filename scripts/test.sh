@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets everything up, builds, and runs every test: the full build (with the Qt
-# skin, warnings as errors) and then a sanitizer build for the non-GUI tests.
+# skin, warnings as errors), then a sanitizer build for the non-GUI tests,
+# then a short run of every fuzz target when clang is there.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -18,3 +19,7 @@ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DKTQ_SANITIZE=ON -DKTQ_BUILD_
 cmake --build build-asan -j"$jobs"
 (cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
    ctest --output-on-failure -j"$jobs" -L 'unit|scenario')
+
+if command -v clang++ >/dev/null 2>&1; then
+    bash scripts/fuzz.sh 10
+fi

@@ -2,6 +2,8 @@
 // cannot be written or cannot be renamed into place, and the user is told.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "PoolFixture.h"
 
 namespace ktq {
@@ -43,7 +45,9 @@ const WriterCase kWriters[] = {
 class FailedReplacementTest : public ::testing::TestWithParam<std::tuple<WriterCase, Failure>> {};
 
 TEST_P(FailedReplacementTest, KeepsTheOldFileAndSaysSo) {
-    const auto& [writer, failure] = GetParam();
+    // Not a structured binding: clang 14 cannot capture one in a lambda.
+    const WriterCase& writer = std::get<0>(GetParam());
+    const Failure failure = std::get<1>(GetParam());
     PoolProgram p;
     p.folder.Write("tech 2026.txt", testsupport::SmallPoolBytes());
     p.Start();

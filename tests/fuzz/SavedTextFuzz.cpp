@@ -1,0 +1,126 @@
+// Text files as editors save them: any bytes become text no longer than
+// needed, Windows-1252 stays as saved, and the program's own text saved as
+// UTF-8 or UTF-16 reads back as it was.
+#include <algorithm>
+#include <map>
+#include <optional>
+#include <vector>
+
+#include "FuzzCheck.h"
+#include "text/CodePage.h"
+#include "text/TextEncoding.h"
+
+namespace ktq {
+namespace {
+
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+
+// The well-formed UTF-8 sequences of the text, or nothing when a byte is not
+// part of one (overlong forms, surrogates and code points past U+10FFFF are
+// not well formed).
+struct Sequence {
+    char32_t codePoint;
+    std::string_view bytes;
+};
+std::optional<std::vector<Sequence>> Utf8Sequences(std::string_view s) {
+    std::vector<Sequence> out;
+    for (std::size_t i = 0; i < s.size();) {
+        const auto lead = static_cast<unsigned char>(s[i]);
+        const std::size_t length = lead < 0x80                    ? 1
+                                   : lead >= 0xC2 && lead <= 0xDF ? 2
+                                   : lead >= 0xE0 && lead <= 0xEF ? 3
+                                   : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                                  : 0;
+        if (length == 0 || i + length > s.size())
+            return std::nullopt;
+        char32_t cp = length == 1 ? lead : lead & (0x7F >> length);
+        for (std::size_t k = 1; k < length; ++k) {
+            const auto next = static_cast<unsigned char>(s[i + k]);
+            if ((next & 0xC0) != 0x80)
+                return std::nullopt;
+            cp = (cp << 6) | (next & 0x3F);
+        }
+        const char32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};
+        if (cp < smallest[length] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+            return std::nullopt;
+        out.push_back({cp, s.substr(i, length)});
+        i += length;
+    }
+    return out;
+}
+
+// The Windows-1252 character of each UTF-8 sequence it can hold.
+char Cp1252Of(std::string_view sequence) {
+    static const std::map<std::string, char> table = [] {
+        std::map<std::string, char> t;
+        for (int b = 1; b < 256; ++b)
+            t[Cp1252ToUtf8(Text(1, static_cast<char>(b)))] = static_cast<char>(b);
+        return t;
+    }();
+    const auto found = table.find(std::string(sequence));
+    return found == table.end() ? '?' : found->second;
+}
+
+std::string Utf16(const std::vector<Sequence>& sequences, bool bigEndian) {
+    std::string out = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    auto unit = [&](char32_t u) {
+        const char high = static_cast<char>(u >> 8), low = static_cast<char>(u & 0xFF);
+        out += bigEndian ? std::string{high, low} : std::string{low, high};
+    };
+    for (const Sequence& s : sequences) {
+        if (s.codePoint < 0x10000) {
+            unit(s.codePoint);
+        } else {
+            unit(0xD800 + ((s.codePoint - 0x10000) >> 10));
+            unit(0xDC00 + ((s.codePoint - 0x10000) & 0x3FF));
+        }
+    }
+    return out;
+}
+
+void CheckAnyBytes(std::string_view bytes) {
+    const Text text = DecodeSavedText(bytes);
+    FUZZ_CHECK(text.find('\0') == Text::npos);
+    if (StartsWith(bytes, kUtf8Mark)) {
+        FUZZ_CHECK(text.size() <= bytes.size() - kUtf8Mark.size());
+        return;
+    }
+    if (StartsWith(bytes, "\xFF\xFE") || StartsWith(bytes, "\xFE\xFF")) {
+        FUZZ_CHECK(text.size() <= (bytes.size() - 2) / 2);
+        return;
+    }
+    const std::string_view beforeNul = bytes.substr(0, bytes.find('\0'));
+    const auto sequences = Utf8Sequences(beforeNul);
+    const bool utf8 =
+        sequences && std::any_of(sequences->begin(), sequences->end(),
+                                 [](const Sequence& s) { return s.bytes.size() > 1; });
+    if (!utf8) {
+        FUZZ_CHECK(text == beforeNul);
+        return;
+    }
+    Text expected;
+    for (const Sequence& s : *sequences) expected += Cp1252Of(s.bytes);
+    FUZZ_CHECK(text == expected);
+}
+
+void CheckSavedByAnEditor(std::string_view bytes) {
+    Text text(bytes);
+    text.erase(std::remove(text.begin(), text.end(), '\0'), text.end());
+    const std::string utf8 = Cp1252ToUtf8(text);
+    FUZZ_CHECK(DecodeSavedText(utf8) == text);
+    FUZZ_CHECK(DecodeSavedText(std::string(kUtf8Mark) + utf8) == text);
+    const auto sequences = Utf8Sequences(utf8);
+    FUZZ_CHECK(sequences.has_value());
+    FUZZ_CHECK(DecodeSavedText(Utf16(*sequences, false)) == text);
+    FUZZ_CHECK(DecodeSavedText(Utf16(*sequences, true)) == text);
+}
+
+}  // namespace
+}  // namespace ktq
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view bytes = ktq::fuzz::AsBytes(data, size);
+    ktq::CheckAnyBytes(bytes);
+    ktq::CheckSavedByAnEditor(bytes);
+    return 0;
+}
