@@ -18,9 +18,10 @@ namespace {
 
 class QtPlatformTest : public GuiTest {
   protected:
+    QString IniPath() { return QString::fromStdString((folder.Path() / "settings.ini").string()); }
     std::unique_ptr<QtSettingsStore> IniStore() {
         return std::make_unique<QtSettingsStore>(
-            std::make_unique<QSettings>("settings.ini", QSettings::IniFormat));
+            std::make_unique<QSettings>(IniPath(), QSettings::IniFormat));
     }
 };
 
@@ -32,13 +33,26 @@ TEST_F(QtPlatformTest, SettingsKeepWindows1252TextInTheirSection) {
     EXPECT_EQ(store->ReadText("Tarnell", "Name"), "caf\xE9");
     EXPECT_EQ(store->ReadText("Tarnell", "Missing"), std::nullopt);
     EXPECT_EQ(store->ReadText("Other", "KTQExamsLeft"), std::nullopt);
-    QSettings raw("settings.ini", QSettings::IniFormat);
+    QSettings raw(IniPath(), QSettings::IniFormat);
     EXPECT_EQ(raw.value("Tarnell/Name").toString(), QString::fromUtf8("caf\u00E9"));
+}
+
+TEST_F(QtPlatformTest, ASettingsFileBehindALinkIsWrittenToItsTarget) {
+    std::filesystem::create_directories(folder.Path() / "real");
+    folder.Write("real/k.ini", "[Tarnell]\n");
+    std::filesystem::create_symlink(folder.Path() / "real" / "k.ini", folder.Path() / "k.ini");
+    {
+        QtSettingsStore store(std::make_unique<QSettings>(
+            QString::fromStdString((folder.Path() / "k.ini").string()), QSettings::IniFormat));
+        store.WriteText("Tarnell", "KTQExamsLeft", "7");
+    }
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.Path() / "k.ini"));
+    EXPECT_NE(folder.Read("real/k.ini").find("KTQExamsLeft=7"), std::string::npos);
 }
 
 TEST_F(QtPlatformTest, AValueThatIsNotTextReadsAsMissing) {
     {
-        QSettings raw("settings.ini", QSettings::IniFormat);
+        QSettings raw(IniPath(), QSettings::IniFormat);
         raw.setValue("Tarnell/List", QStringList{"a", "b"});
         raw.setValue("Tarnell/Rect", QRect(1, 2, 3, 4));
     }
