@@ -1,6 +1,7 @@
 #pragma once
 // What the driver's actions work on: the window, the headless platform and
 // the output, with the few helpers every action shares.
+#include <functional>
 #include <ostream>
 #include <stdexcept>
 #include <string>

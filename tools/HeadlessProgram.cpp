@@ -18,22 +18,26 @@ std::unique_ptr<SettingsStore> StoreFor(const DriverOptions& o) {
     return std::make_unique<IniFileSettingsStore>(o.settingsFile);
 }
 
-// Runs the script's lines until the window closes; 2 at a malformed action.
-int RunScript(ScriptDriver& driver, std::istream& source, std::ostream& out, std::ostream& err) {
+enum class ScriptEnd { Input, WindowClosed, Malformed };
+
+// Runs the script's lines until the input or the window ends, or an action
+// is malformed.
+ScriptEnd RunScript(ScriptDriver& driver, std::istream& source, std::ostream& out,
+                    std::ostream& err) {
     std::string line;
     int number = 0;
     while (std::getline(source, line)) {
         ++number;
         try {
             if (!driver.Run(line))
-                return -1;
+                return ScriptEnd::WindowClosed;
         } catch (const ScriptError& e) {
             out.flush();
             err << "script line " << number << ": " << e.what() << "\n";
-            return 2;
+            return ScriptEnd::Malformed;
         }
     }
-    return 0;
+    return ScriptEnd::Input;
 }
 
 }  // namespace
@@ -75,11 +79,12 @@ int RunHeadlessProgram(int argc, const char* const* argv, std::istream& in, std:
     form.RunGuarded([&] { form.FormCreate(); });
     form.RunGuarded([&] { form.FormActivate(); });
     ScriptDriver driver(form, platform, out, o.echo);
-    const int code = RunScript(driver, *source, out, err);
-    if (code == 0)
+    const ScriptEnd end = RunScript(driver, *source, out, err);
+    // The end of input closes the window, as the close action does.
+    if (end == ScriptEnd::Input)
         form.RunGuarded([&] { form.FormClose(); });
     out.flush();
-    return code == 2 ? 2 : 0;
+    return end == ScriptEnd::Malformed ? 2 : 0;
 }
 
 }  // namespace ktq

@@ -17,10 +17,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string Quoted(const FileName& name) {
-    return "\"" + name.Shown() + "\"";
-}
-
 // Writes everything; the error number of the first failure, 0 on success.
 int WriteAll(int fd, std::string_view bytes) {
     std::size_t done = 0;
@@ -113,14 +109,14 @@ std::string DiskFileSystem::Read(const FileName& name, std::int64_t limit) {
     // program, and only a regular file is read at all.
     const Descriptor file{::open(PathOf(name).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
     if (file.fd < 0)
-        throw IoError("Cannot open file " + Quoted(name) + ": " + std::strerror(errno));
+        throw IoError("Cannot open file " + name.Quoted() + ": " + std::strerror(errno));
     struct stat st {};
     if (::fstat(file.fd, &st) != 0)
-        throw IoError("Cannot read file " + Quoted(name) + ": " + std::strerror(errno));
+        throw IoError("Cannot read file " + name.Quoted() + ": " + std::strerror(errno));
     if (S_ISDIR(st.st_mode))
-        throw IoError("Cannot open file " + Quoted(name) + ": it is a folder");
+        throw IoError("Cannot open file " + name.Quoted() + ": it is a folder");
     if (!S_ISREG(st.st_mode))
-        throw IoError("Cannot read file " + Quoted(name) + ": it is not a regular file");
+        throw IoError("Cannot read file " + name.Quoted() + ": it is not a regular file");
     if (st.st_size > limit)
         throw IoError(TooLargeMessage(name.Shown()));
     std::string bytes;
@@ -141,7 +137,7 @@ std::string DiskFileSystem::Read(const FileName& name, std::int64_t limit) {
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
-            throw IoError("Cannot read file " + Quoted(name) + ": " + std::strerror(errno));
+            throw IoError("Cannot read file " + name.Quoted() + ": " + std::strerror(errno));
         if (n == 0)
             break;
         done += static_cast<std::size_t>(n);

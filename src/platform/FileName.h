@@ -20,6 +20,8 @@ class FileName {
     const std::string& System() const { return system_; }
     // As the window shows it: Windows-1252, "?" for what it cannot spell.
     Text Shown() const;
+    // The shown name in double quotes, as messages give it.
+    Text Quoted() const { return "\"" + Shown() + "\""; }
     friend bool operator==(const FileName&, const FileName&) = default;
 
   private:

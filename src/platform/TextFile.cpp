@@ -11,10 +11,6 @@
 namespace ktq {
 namespace {
 
-std::string Quoted(const FileName& name) {
-    return "\"" + name.Shown() + "\"";
-}
-
 // A name of our own beside the file, never one that exists: a link planted
 // under a name we might use is not followed.
 int CreateTemporaryBeside(FileSystem& files, const FileName& name,
@@ -68,12 +64,12 @@ void ReplaceFile(FileSystem& files, const FileName& name,
         // A temporary that was made but not written whole must not stay.
         if (failure != EEXIST)
             files.Remove(temp);
-        throw IoError("Cannot write file " + Quoted(name) + ": " + std::strerror(failure));
+        throw IoError("Cannot write file " + name.Quoted() + ": " + std::strerror(failure));
     }
     failure = files.RenameOver(temp, name);
     if (failure != 0) {
         files.Remove(temp);
-        throw IoError("Cannot replace file " + Quoted(name) + ": " + std::strerror(failure));
+        throw IoError("Cannot replace file " + name.Quoted() + ": " + std::strerror(failure));
     }
 }
 
@@ -89,10 +85,10 @@ void WriteLinesReplacing(FileSystem& files, const FileName& name, const LineList
 
 void AppendLine(FileSystem& files, const FileName& name, const Text& line) {
     if (!FileExists(files, name))
-        throw IoError("Cannot open file " + Quoted(name) + " for appending: file not found");
+        throw IoError("Cannot open file " + name.Quoted() + " for appending: file not found");
     const int failure = files.Append(name, line + "\r\n");
     if (failure != 0)
-        throw IoError("Cannot write file " + Quoted(name) + ": " + std::strerror(failure));
+        throw IoError("Cannot write file " + name.Quoted() + ": " + std::strerror(failure));
 }
 
 void CopyFileOver(FileSystem& files, const FileName& from, const FileName& to) {
