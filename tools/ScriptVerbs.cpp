@@ -131,6 +131,13 @@ ScriptAction Wait(DriverContext& d, const std::string& args) {
     return [&d, ms] { d.platform.Advance(ms); };
 }
 
+ScriptAction Answer(DriverContext& d, const std::string& args) {
+    if (args != "yes" && args != "no")
+        throw ScriptError("answer takes yes or no");
+    const bool yes = args == "yes";
+    return [&d, yes] { d.platform.QueueReply(yes); };
+}
+
 ScriptAction Close(DriverContext& d, const std::string& args) {
     NoArguments("close", args);
     return [&d] {
@@ -146,7 +153,7 @@ const std::vector<ScriptVerb>& ScriptVerbs() {
         {"select", Select}, {"click", Click}, {"press", Press},      {"hover", Hover},
         {"type", Type},     {"step", Step},   {"line", Line},        {"track", Track},
         {"tick", Tick},     {"wait", Wait},   {"print", ParsePrint}, {"state", ParseState},
-        {"close", Close},
+        {"answer", Answer}, {"close", Close},
     };
     return verbs;
 }

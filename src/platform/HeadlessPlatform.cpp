@@ -31,10 +31,26 @@ std::uint64_t HeadlessPlatform::HighResolutionCounter() {
     return counter_;
 }
 
-void HeadlessPlatform::ShowMessage(const Text& title, const Text& text) {
-    // Line breaks inside the text are shown as \n so one box is one line.
+namespace {
+// Line breaks inside the text are shown as \n so one box is one line.
+std::string BoxLine(const char* kind, const Text& title, const Text& text) {
     Text oneLine = ReplaceAll(ReplaceAll(text, "\r\n", "\\n"), "\n", "\\n");
-    out_ << "MESSAGE \"" << Cp1252ToUtf8(title) << "\": " << Cp1252ToUtf8(oneLine) << "\n";
+    return std::string(kind) + " \"" + Cp1252ToUtf8(title) + "\": " + Cp1252ToUtf8(oneLine);
+}
+}  // namespace
+
+void HeadlessPlatform::ShowMessage(const Text& title, const Text& text) {
+    out_ << BoxLine("MESSAGE", title, text) << "\n";
+}
+
+bool HeadlessPlatform::AskYesNo(const Text& title, const Text& text) {
+    bool yes = true;
+    if (!replies_.empty()) {
+        yes = replies_.front();
+        replies_.pop_front();
+    }
+    out_ << BoxLine("QUESTION", title, text) << " -> " << (yes ? "Yes" : "No") << "\n";
+    return yes;
 }
 
 Text HeadlessPlatform::LocalDateTimeText(DateTime t) {

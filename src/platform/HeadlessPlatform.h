@@ -1,4 +1,5 @@
 #pragma once
+#include <deque>
 #include <functional>
 #include <memory>
 #include <ostream>
@@ -9,7 +10,8 @@ namespace ktq {
 
 // A platform without a window system: a settable clock, a counter that
 // advances by a fixed step at every read (so random draws are repeatable),
-// message boxes printed and answered with OK at once.
+// message boxes printed and answered with OK at once, questions printed and
+// answered with the replies queued for them (Yes when none is).
 class HeadlessPlatform : public Platform {
   public:
     static constexpr std::uint64_t kCounterStep = 3579;
@@ -25,6 +27,7 @@ class HeadlessPlatform : public Platform {
     Text LocalDateTimeText(DateTime t) override;
     std::uint64_t HighResolutionCounter() override;
     void ShowMessage(const Text& title, const Text& text) override;
+    bool AskYesNo(const Text& title, const Text& text) override;
     int ScreenHeight() override { return screenHeight_; }
     SettingsStore& Settings() override { return *settings_; }
     void OpenWithViewer(const Text& file) override;
@@ -36,6 +39,8 @@ class HeadlessPlatform : public Platform {
     void SetCounter(std::uint64_t c) { counter_ = c; }
     void SetScreenHeight(int h) { screenHeight_ = h; }
     void SetParameters(std::vector<Text> p) { parameters_ = std::move(p); }
+    // The reply to the next question asked.
+    void QueueReply(bool yes) { replies_.push_back(yes); }
 
   private:
     std::ostream& out_;
@@ -45,6 +50,7 @@ class HeadlessPlatform : public Platform {
     std::uint64_t counter_ = 0;
     int screenHeight_ = 1080;
     std::vector<Text> parameters_;
+    std::deque<bool> replies_;
 };
 
 }  // namespace ktq

@@ -22,6 +22,8 @@ class Platform {
     virtual std::uint64_t HighResolutionCounter() = 0;
     // A modal message box with an OK button; returns when it is closed.
     virtual void ShowMessage(const Text& title, const Text& text) = 0;
+    // A modal question with Yes and No buttons; true when Yes was chosen.
+    virtual bool AskYesNo(const Text& title, const Text& text) = 0;
     virtual int ScreenHeight() = 0;
     virtual SettingsStore& Settings() = 0;
     // Hands a file to the desktop's default viewer; the outcome is ignored.

@@ -43,6 +43,7 @@ void CopyChosenPool(TForm1& f) {
 
 void TForm1::ComboBox1Change() {
     RunState& s = state;
+    ClearStatusNotes();
     s.AskedCodes.clear();
     Memo2.Clear();
     Memo3.Hide();

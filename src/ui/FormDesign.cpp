@@ -113,6 +113,8 @@ const Design kDesign[] = {
     {"Label27", 8, 392, 25, 13, "", "", Look::Window, kShown, kOn, kFace},
     {"Label26", 46, 392, 27, 13, "", "", Look::Window, kShown, kOn, kFace},
     {"Label23", 0, 424, 15, 13, "     ", "", Look::Window, kShown, kOn, kFace},
+    // The status line, in the free strip under the question area.
+    {"Label38", 112, 369, 690, 13, "", "", Look::WindowBold, kShown, kOn, kFace},
     // Question area and details row.
     {"Memo1", 112, 56, 690, 297, "", "", Look::Arial9, kShown, kOn, kWin},
     {"Memo4", 216, 56, 633, 33, "Memo4", "", Look::Window, kHidden, kOn, kWin},

@@ -78,6 +78,15 @@ void TForm1::ReportError(const std::exception& e) {
     platform_.ShowMessage(kApplicationTitle, e.what());
 }
 
+void TForm1::AddStatusNote(const Text& note) {
+    const Text shown = Label38.GetText();
+    Label38.SetText(shown.empty() ? note : shown + "  " + note);
+}
+
+void TForm1::ClearStatusNotes() {
+    Label38.SetText("");
+}
+
 bool TForm1::DiagOn() const {
     return Contains(LowerAscii(state.CommandLine), "/diag");
 }

@@ -71,6 +71,8 @@ class TForm1 : public Form {
     Label Label27{"Label27", this};
     Label Label26{"Label26", this};
     Label Label23{"Label23", this};
+    // Added controls, in free space of the designed window.
+    Label Label38{"Label38", this};  // the status line
 
     Memo Memo1{"Memo1", this};
     Memo Memo4{"Memo4", this};
@@ -125,6 +127,10 @@ class TForm1 : public Form {
     void SaveSettings();
     void Timer2Timer();
     void CheckBox3Click();
+    // The status line: notes that need no message box, such as what a pool
+    // selection found. A new note joins those already shown.
+    void AddStatusNote(const Text& note);
+    void ClearStatusNotes();
 
     // ---- Question pools (pool/) ----
     void ComboBox1Change();

@@ -38,7 +38,12 @@ class RecordingPlatform : public QtPlatform {
     void ShowMessage(const Text& title, const Text& text) override {
         messages.push_back(title + ": " + text);
     }
+    bool AskYesNo(const Text& title, const Text& text) override {
+        messages.push_back(title + "? " + text);
+        return reply;
+    }
     std::vector<std::string> messages;
+    bool reply = true;
 };
 
 // Red in the low byte, as the model writes colours.

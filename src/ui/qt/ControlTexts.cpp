@@ -24,6 +24,7 @@ const std::map<std::string, const char*>& RoleNames() {
         {"Label26", "Rules marker"},
         {"Label23", "Spare"},
         {"Label37", "Start count"},
+        {"Label38", "Status"},
         {"Memo1", "Review and study text"},
         {"Memo4", "Spare text"},
         {"ListBox1", "Folder listing"},

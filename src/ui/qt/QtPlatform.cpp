@@ -58,6 +58,16 @@ void QtPlatform::ShowMessage(const Text& title, const Text& text) {
     box.exec();
 }
 
+bool QtPlatform::AskYesNo(const Text& title, const Text& text) {
+    QMessageBox box(QMessageBox::Question, ToQ(title), ToQ(text),
+                    QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    // No is the safe reply: Return or Escape must not undo the user's work.
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 int QtPlatform::ScreenHeight() {
     QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->geometry().height() : 0;

@@ -19,6 +19,7 @@ class QtPlatform : public Platform {
     Text LocalDateTimeText(DateTime t) override;
     std::uint64_t HighResolutionCounter() override;
     void ShowMessage(const Text& title, const Text& text) override;
+    bool AskYesNo(const Text& title, const Text& text) override;
     int ScreenHeight() override;
     SettingsStore& Settings() override { return *settings_; }
     void OpenWithViewer(const Text& file) override;
