@@ -130,7 +130,8 @@ std::vector<Control*> TForm1::TabOrder() const {
             &self->RichEdit2, &self->RichEdit3, &self->RichEdit4, &self->RichEdit5,
             &self->TrackBar1, &self->Panel1,    &self->Button2,   &self->Memo2,
             &self->ComboBox2, &self->UpDown1,   &self->CheckBox2, &self->Memo3,
-            &self->Button7,   &self->Memo4,     &self->Panel2,    &self->CheckBox3};
+            &self->Button7,   &self->Memo4,     &self->Panel2,    &self->CheckBox3,
+            &self->Button6,   &self->CheckBox4, &self->Button8};
 }
 
 }  // namespace ktq

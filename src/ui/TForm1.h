@@ -72,7 +72,10 @@ class TForm1 : public Form {
     Label Label26{"Label26", this};
     Label Label23{"Label23", this};
     // Added controls, in free space of the designed window.
-    Label Label38{"Label38", this};  // the status line
+    Label Label38{"Label38", this};         // the status line
+    Button Button6{"Button6", this};        // "Practice Exam"
+    CheckBox CheckBox4{"CheckBox4", this};  // "Weakest first"
+    Button Button8{"Button8", this};        // "Progress"
 
     Memo Memo1{"Memo1", this};
     Memo Memo4{"Memo4", this};
