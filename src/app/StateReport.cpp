@@ -63,6 +63,8 @@ const std::map<std::string, Describer>& Table() {
         {"AnswerPending", FlagOf(&RunState::AnswerPending)},
         {"TicksSinceAnswer", IntOf(&RunState::TicksSinceAnswer)},
         {"IncorrectList", TextOf(&RunState::IncorrectList)},
+        {"ExamRunning", FlagOf(&RunState::ExamRunning)},
+        {"ExamCodes", ListOf(&RunState::ExamCodes)},
         {"HoverColor", ColorOf(&RunState::HoverColor)},
         {"CorrectColor", ColorOf(&RunState::CorrectColor)},
         {"SpareColor2", ColorOf(&RunState::SpareColor2)},

@@ -89,6 +89,14 @@ std::string FormatDateTime(DateTime t) {
     return buf;
 }
 
+std::string FormatIsoDateTime(DateTime t) {
+    const CivilTime c = ToCivil(t);
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%04d-%02u-%02u %02d:%02d:%02d", c.year, c.month, c.day, c.hour,
+                  c.minute, c.second);
+    return buf;
+}
+
 std::string FormatDateTimeForLocale(DateTime t) {
     if (IsPlainCLocale(std::setlocale(LC_TIME, nullptr)))
         return FormatDateTime(t);

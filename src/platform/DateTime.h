@@ -19,6 +19,8 @@ std::optional<DateTime> ParseDateTime(const std::string& text);
 // Short date and long time, day first: "08/12/2026 14:03:05". The fixed
 // form where the user has chosen no locale.
 std::string FormatDateTime(DateTime t);
+// "YYYY-MM-DD HH:MM:SS", the form ParseDateTime reads.
+std::string FormatIsoDateTime(DateTime t);
 // Short date and long time in the C library's LC_TIME locale (UTF-8 text),
 // or FormatDateTime where that is C or POSIX.
 std::string FormatDateTimeForLocale(DateTime t);

@@ -153,6 +153,12 @@ class TForm1 : public Form {
     void Memo2MouseDown();
     void Memo2Click();
     void Button5Click();
+    void Button6Click();
+    void AbandonPracticeExam();
+    // The trial's counters again where an exam showed its own.
+    void RestoreTrialCounters();
+    // Memo1 gives way to the question and answer boxes.
+    void ShowQuestionBoxes();
 
     // ---- Study aids (study/) ----
     void Button3Click();
@@ -177,6 +183,9 @@ class TForm1 : public Form {
     // Private helpers of the subsystems, one block each.
     // -- pool/ --
     // -- exam/ --
+    void RecordExamAnswer(int number);
+    void FinishPracticeExam();
+    void LockForExam(bool running);
     // -- study/ --
 
     void BindEvents();
