@@ -92,6 +92,7 @@ void TForm1::AnswerMouseDown(int number, MouseButton button) {
     Label15.SetText(std::to_string(s.CorrectCount * 100LL / s.DoneCount) + " %");
     s.TicksSinceAnswer = 0;
     s.AnswerPending = true;
+    RecordAnswer(letter, CheckBox1.Checked() ? AnswerMode::Learning : AnswerMode::Trial);
 }
 
 void TForm1::Timer1Timer() {

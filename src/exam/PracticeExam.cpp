@@ -63,14 +63,6 @@ bool AnsweredRight(const ExamAnswer& a) {
 
 }  // namespace
 
-Text GroupOfCode(const Text& code) {
-    return code.substr(0, 3);
-}
-
-Text SubelementOfCode(const Text& code) {
-    return code.substr(0, 2);
-}
-
 std::vector<std::size_t> DrawPracticeExam(const LineList& bank, int examSize, bool figuresAvailable,
                                           const std::function<std::uint64_t()>& counter) {
     std::vector<Group> groups = GroupsOf(bank);
@@ -87,10 +79,6 @@ std::vector<std::size_t> DrawPracticeExam(const LineList& bank, int examSize, bo
 
 int CountRight(const std::vector<ExamAnswer>& answers) {
     return static_cast<int>(std::count_if(answers.begin(), answers.end(), AnsweredRight));
-}
-
-int PassMark(int questions) {
-    return (74 * questions + 99) / 100;
 }
 
 LineList ExamReportLines(const LineList& bank, const std::vector<ExamAnswer>& answers,

@@ -7,13 +7,11 @@
 #include <functional>
 #include <vector>
 
+#include "history/PassChance.h"
+#include "history/QuestionGroups.h"
 #include "text/Text.h"
 
 namespace ktq {
-
-// "T1A" of "T1A01"; the sub-element is the first two characters, "T1".
-Text GroupOfCode(const Text& code);
-Text SubelementOfCode(const Text& code);
 
 // The bank entries of the exam, in the order they are shown: one drawn from
 // each group, or from `examSize` groups chosen at random when the bank has
@@ -21,10 +19,6 @@ Text SubelementOfCode(const Text& code);
 // has nothing else. Every draw reseeds from `counter`, as the trial does.
 std::vector<std::size_t> DrawPracticeExam(const LineList& bank, int examSize, bool figuresAvailable,
                                           const std::function<std::uint64_t()>& counter);
-
-// 26 of 35 and 37 of 50, as the real exams; otherwise the smallest whole
-// number that is at least 74% of the questions.
-int PassMark(int questions);
 
 struct ExamAnswer {
     Text code;

@@ -77,6 +77,7 @@ void TForm1::RecordExamAnswer(int number) {
     s.ExamCorrectLetters.push_back(s.CorrectLetter);
     s.ExamChosenLetters.push_back(LetterOfBox(number));
     Label5.SetText(std::to_string(s.ExamChosenLetters.size()));
+    RecordAnswer(s.ExamChosenLetters.back(), AnswerMode::Exam);
     if (++s.ExamPosition < s.ExamCodes.size())
         ShowQuestion(s.ExamCodes[s.ExamPosition]);
     else

@@ -116,6 +116,21 @@ std::string FormatDateTimeForLocale(DateTime t) {
     return buf;
 }
 
+std::int64_t UtcMsOfLocal(DateTime local) {
+    const CivilTime c = ToCivil(local);
+    std::tm tm{};
+    tm.tm_year = c.year - 1900;
+    tm.tm_mon = static_cast<int>(c.month) - 1;
+    tm.tm_mday = static_cast<int>(c.day);
+    tm.tm_hour = c.hour;
+    tm.tm_min = c.minute;
+    tm.tm_sec = c.second;
+    tm.tm_isdst = -1;
+    const std::time_t utc = std::mktime(&tm);
+    const std::int64_t wholeSecondsMs = ((local.ms % 1000) + 1000) % 1000;
+    return static_cast<std::int64_t>(utc) * 1000 + wholeSecondsMs;
+}
+
 std::int64_t WholeSecondsBetween(DateTime a, DateTime b) {
     return std::llabs(a.ms - b.ms) / 1000;
 }

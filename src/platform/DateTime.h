@@ -24,6 +24,9 @@ std::string FormatIsoDateTime(DateTime t);
 // Short date and long time in the C library's LC_TIME locale (UTF-8 text),
 // or FormatDateTime where that is C or POSIX.
 std::string FormatDateTimeForLocale(DateTime t);
+// Milliseconds since 1970-01-01 00:00 UTC of a local wall-clock time, by the
+// C library's time zone (TZ).
+std::int64_t UtcMsOfLocal(DateTime local);
 // Whole seconds between two points, whichever comes first.
 std::int64_t WholeSecondsBetween(DateTime a, DateTime b);
 

@@ -43,6 +43,7 @@ void TForm1::Button1Click() {
         Memo2.SetEnabled(true);
     }
     Label20.SetText(std::to_string(s.QuestionBank.size()));
+    s.PoolCodes.clear();
     s.TrialRunning = false;
     s.StartTime = Sys().Now();
     Button6.SetEnabled(Button4.Enabled());

@@ -85,6 +85,9 @@ void TForm1::ComboBox1Change() {
         Label27.SetText("");
     }
     s.KeyAlphabet = KeyAlphabetFor(name, s.KeyAlphabet);
+    s.PoolCodes.clear();
+    OpenHistory();
+    Button8.SetEnabled(true);
     ResetScoreDisplay();
 }
 

@@ -38,6 +38,8 @@ struct RunState {
     // The prepared bank file QuestionBank was loaded from; empty when it was
     // built from a pool.
     Text QuestionBankFile;
+    // The chosen pool's codes, worked out when first needed.
+    LineList PoolCodes;
     LineList StudyNotes;
     LineList RuleLines;
     Text SectionSign;

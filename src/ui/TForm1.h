@@ -3,8 +3,11 @@
 // the event handlers. Handlers are defined in the folder of their subsystem
 // (app/, pool/, exam/, study/), so each file holds one subsystem.
 #include <functional>
+#include <memory>
 #include <vector>
 
+#include "history/Progress.h"
+#include "history/StudyHistory.h"
 #include "platform/Platform.h"
 #include "ui/Controls.h"
 #include "ui/RunState.h"
@@ -179,6 +182,22 @@ class TForm1 : public Form {
     void CheckBox2Click();
     Text DecipherNote(const Text& text) const;
 
+    // ---- Answer history and progress (study/) ----
+    // Opened for the chosen pool; null before one is chosen.
+    StudyHistory* History() { return history_.get(); }
+    void OpenHistory();
+    // Every scored answer of the question on screen, from where it is scored.
+    void RecordAnswer(const Text& chosen, AnswerMode mode);
+    // The chosen pool's codes in pool order, from its bank or its text.
+    const LineList& PoolCodes();
+    ProgressView Progress();
+    LineList ProgressReport();
+    // Writes the report beside the pool's other files; returns its name.
+    Text SaveProgressReport();
+    void Button8Click();
+    // The front end's progress window; the driver prints the report instead.
+    std::function<void()> OnProgressRequested;
+
   private:
     // Private helpers of the subsystems, one block each.
     // -- pool/ --
@@ -189,7 +208,9 @@ class TForm1 : public Form {
     // -- study/ --
 
     void BindEvents();
+    void ShowHistoryNotes(const std::vector<Text>& notes);
     Platform& platform_;
+    std::unique_ptr<StudyHistory> history_;
 };
 
 }  // namespace ktq
