@@ -6,6 +6,7 @@
 #include <chrono>
 
 #include "WorkingFolder.h"
+#include "history/DrillSchedule.h"
 #include "history/Progress.h"
 
 namespace ktq {
@@ -82,6 +83,22 @@ void BM_ProgressAndChanceOf100000Answers(benchmark::State& st) {
         benchmark::DoNotOptimize(BuildProgress(codes, history, 1'803'000'000'000, 50, 0));
 }
 BENCHMARK(BM_ProgressAndChanceOf100000Answers)->Unit(benchmark::kMillisecond);
+
+// The drill's next question, with the memory of every question kept current.
+void BM_DrillNextOf600With100000Answers(benchmark::State& st) {
+    StudyHistory history(FullDatabase());
+    history.Open("KTQExtra", "2024", "stamp");
+    const LineList codes = ExtraCodes();
+    DrillSituation s;
+    s.codes = &codes;
+    s.history = &history;
+    s.nowUtcMs = 1'803'000'000'000;
+    s.relearning = {{"E0A01", 5}, {"E1B02", 9}};
+    s.nextDraw = 7;
+    s.lastShown = "E0A01";
+    for (auto _ : st) benchmark::DoNotOptimize(DrillOrder(s, 1));
+}
+BENCHMARK(BM_DrillNextOf600With100000Answers)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace ktq

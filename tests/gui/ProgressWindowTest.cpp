@@ -2,6 +2,7 @@
 // trial, follows the answers given, saves its report, and is drawn for a
 // person to look at.
 #include <QDateTime>
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
@@ -71,6 +72,10 @@ TEST_F(ProgressWindowTest, OpensFollowsTheAnswersAndSavesItsReport) {
     QTest::mouseClick(answerB->viewport(), Qt::LeftButton, {}, QPoint(30, 20));
     EXPECT_EQ(form->state.DoneCount, 1);
     EXPECT_NE(w->SubelementTable()->item(0, 4)->text(), answersBefore);
+
+    w->RetentionBox()->setValue(0.8);
+    EXPECT_EQ(form->state.TargetRetentionPercent, 80);
+    EXPECT_TRUE(w->DueLabel()->text().startsWith("Due now: "));
 
     QTest::mouseClick(w->SaveButton(), Qt::LeftButton);
     EXPECT_EQ(w->StatusLabel()->text(), "Saved as KTQTech 2026 ^ Progress.txt");

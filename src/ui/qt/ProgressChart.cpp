@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 
 namespace ktq {
 
@@ -68,6 +69,45 @@ void ProgressChart::paintEvent(QPaintEvent*) {
     p.drawText(labels, Qt::AlignLeft, DayText(first));
     if (days_.size() > 1)
         p.drawText(labels, Qt::AlignRight, DayText(days_.back().day));
+}
+
+DueForecastChart::DueForecastChart(QWidget* parent) : QWidget(parent) {
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName("Questions due in the next days");
+    setMinimumHeight(70);
+}
+
+void DueForecastChart::SetForecast(std::vector<int> due, std::int64_t today) {
+    due_ = std::move(due);
+    today_ = today;
+    QStringList said;
+    for (std::size_t i = 0; i < due_.size(); ++i)
+        said << QString("%1: %2").arg(DayText(today_ + static_cast<std::int64_t>(i))).arg(due_[i]);
+    setAccessibleDescription(said.join("; "));
+    update();
+}
+
+void DueForecastChart::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QPalette& pal = palette();
+    p.fillRect(rect(), pal.base());
+    if (due_.empty())
+        return;
+    const QFontMetrics fm(font());
+    const int most = std::max(1, *std::max_element(due_.begin(), due_.end()));
+    const int slot = width() / static_cast<int>(due_.size());
+    const int top = fm.height() + 2, bottom = height() - fm.height() - 4;
+    for (std::size_t i = 0; i < due_.size(); ++i) {
+        const int x = static_cast<int>(i) * slot;
+        const int h = (bottom - top) * due_[i] / most;
+        p.fillRect(x + 3, bottom - h, slot - 6, h, pal.color(QPalette::Highlight));
+        p.setPen(pal.color(QPalette::Text));
+        p.drawText(QRect(x, bottom - h - fm.height(), slot, fm.height()), Qt::AlignCenter,
+                   QString::number(due_[i]));
+        const QDate day = QDate(1970, 1, 1).addDays(today_ + static_cast<std::int64_t>(i));
+        p.drawText(QRect(x, bottom + 2, slot, fm.height()), Qt::AlignCenter,
+                   i == 0 ? QString("today") : day.toString("d MMM"));
+    }
 }
 
 }  // namespace ktq

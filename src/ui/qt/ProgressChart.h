@@ -22,6 +22,21 @@ class ProgressChart : public QWidget {
     std::vector<StudyDay> days_;
 };
 
+// The questions falling due on each of the next days, as bars, today first.
+class DueForecastChart : public QWidget {
+  public:
+    explicit DueForecastChart(QWidget* parent = nullptr);
+    void SetForecast(std::vector<int> due, std::int64_t today);
+    QSize sizeHint() const override { return {420, 90}; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    std::vector<int> due_;
+    std::int64_t today_ = 0;
+};
+
 // "2026-12-08" of a local day number.
 QString DayText(std::int64_t day);
 

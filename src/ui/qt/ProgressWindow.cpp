@@ -1,5 +1,6 @@
 #include "ui/qt/ProgressWindow.h"
 
+#include <QDoubleSpinBox>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -10,6 +11,7 @@
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <cmath>
 
 #include "ui/qt/ProgressChart.h"
 #include "ui/qt/QtLook.h"
@@ -124,6 +126,33 @@ ProgressWindow::ProgressWindow(TForm1& form, SkinContext& skin, QWidget* owner)
     chart_ = new ProgressChart(this);
     layout->addWidget(chart_);
 
+    // The drill's schedule: its target retention, and what falls due.
+    auto* schedule = new QHBoxLayout;
+    auto* retentionLabel = new QLabel("Target retention:", this);
+    retention_ = new QDoubleSpinBox(this);
+    retention_->setRange(0.70, 0.97);
+    retention_->setSingleStep(0.01);
+    retention_->setDecimals(2);
+    retention_->setAccessibleName("Target retention");
+    retentionLabel->setBuddy(retention_);
+    due_ = new QLabel(this);
+    due_->setAccessibleName("Questions due now");
+    schedule->addWidget(retentionLabel);
+    schedule->addWidget(retention_);
+    schedule->addSpacing(24);
+    schedule->addWidget(due_, 1);
+    layout->addLayout(schedule);
+    layout->addWidget(new QLabel("Questions falling due, today and the next 13 days", this));
+    forecast_ = new DueForecastChart(this);
+    layout->addWidget(forecast_);
+    connect(retention_, &QDoubleSpinBox::valueChanged, this, [this](double v) {
+        const int percent = static_cast<int>(std::lround(v * 100));
+        if (percent == form_.state.TargetRetentionPercent)
+            return;
+        skin_.UserInput([&] { form_.SetTargetRetention(percent); });
+        Refresh();
+    });
+
     auto* buttons = new QHBoxLayout;
     status_ = new QLabel(this);
     status_->setAccessibleName("Report status");
@@ -137,7 +166,7 @@ ProgressWindow::ProgressWindow(TForm1& form, SkinContext& skin, QWidget* owner)
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
-    resize(1040, 580);
+    resize(1040, 700);
 }
 
 void ProgressWindow::Present() {
@@ -176,6 +205,20 @@ void ProgressWindow::Refresh() {
     Fill(subelements_, view.subelements, true);
     Fill(groups_, view.groups, false);
     chart_->SetDays(view.days);
+
+    constexpr int kForecastDays = 14;
+    int dueNow = 0;
+    std::vector<int> forecast;
+    form_.RunGuarded([&] {
+        dueNow = form_.DueNow();
+        forecast = form_.DueForecastNow(kForecastDays);
+    });
+    const QSignalBlocker quiet(retention_);
+    retention_->setValue(form_.state.TargetRetentionPercent / 100.0);
+    due_->setText(QString("Due now: %1").arg(dueNow));
+    const std::int64_t localNow = form_.Sys().Now().ms;
+    forecast_->SetForecast(forecast,
+                           localNow >= 0 ? localNow / kMsPerDay : localNow / kMsPerDay - 1);
 }
 
 void ProgressWindow::Save() {

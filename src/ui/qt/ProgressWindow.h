@@ -7,12 +7,14 @@
 #include "ui/TForm1.h"
 #include "ui/qt/ControlView.h"
 
+class QDoubleSpinBox;
 class QLabel;
 class QTableWidget;
 class QPushButton;
 
 namespace ktq {
 
+class DueForecastChart;
 class ProgressChart;
 
 class ProgressWindow : public QWidget {
@@ -27,6 +29,8 @@ class ProgressWindow : public QWidget {
     QLabel* ChanceLabel() const { return chance_; }
     QPushButton* SaveButton() const { return save_; }
     QLabel* StatusLabel() const { return status_; }
+    QDoubleSpinBox* RetentionBox() const { return retention_; }
+    QLabel* DueLabel() const { return due_; }
 
   protected:
     bool event(QEvent* e) override;
@@ -41,6 +45,9 @@ class ProgressWindow : public QWidget {
     QTableWidget* subelements_;
     QTableWidget* groups_;
     ProgressChart* chart_;
+    QDoubleSpinBox* retention_;
+    QLabel* due_;
+    DueForecastChart* forecast_;
     QPushButton* save_;
     QLabel* status_;
     std::size_t answersShown_ = 0;
