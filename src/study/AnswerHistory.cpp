@@ -44,8 +44,7 @@ void TForm1::OpenHistory() {
         const std::string folder = FileName(Files().Folder()).System();
         history_ = std::make_unique<StudyHistory>(folder + "/" + kHistoryFile);
     }
-    ShowHistoryNotes(
-        history_->Open(state.LevelTag, YearText(state.PoolFileName), HistoryStamp()));
+    ShowHistoryNotes(history_->Open(state.LevelTag, YearText(state.PoolFileName), HistoryStamp()));
 }
 
 void TForm1::RecordAnswer(const Text& chosen, AnswerMode mode) {
