@@ -13,11 +13,15 @@ struct Candidate {
     const Text* code;
     double recall;  // 0 when never seen
     bool seen;
+    bool lastRight;
 };
 
-double GroupChance(const std::vector<const Candidate*>& members) {
+// How well the group is known: a question counts by the model only once it
+// was last answered right. Just after a wrong answer the model's recall is
+// high (the right answer was on screen), which says nothing of knowing it.
+double GroupStrength(const std::vector<const Candidate*>& members) {
     double sum = 0;
-    for (const Candidate* c : members) sum += ChanceOfRightAnswer(c->seen ? c->recall : 0.0);
+    for (const Candidate* c : members) sum += ChanceOfRightAnswer(c->lastRight ? c->recall : 0.0);
     return sum / static_cast<double>(members.size());
 }
 
@@ -33,7 +37,7 @@ std::vector<const Candidate*> NewOnes(const std::vector<Candidate>& all) {
         it->second.push_back(&c);
     }
     std::unordered_map<Text, double> chance;
-    for (const Text& g : order) chance[g] = GroupChance(members[g]);
+    for (const Text& g : order) chance[g] = GroupStrength(members[g]);
     std::stable_sort(order.begin(), order.end(),
                      [&chance](const Text& a, const Text& b) { return chance[a] < chance[b]; });
     std::vector<const Candidate*> fresh;
@@ -46,39 +50,15 @@ std::vector<const Candidate*> NewOnes(const std::vector<Candidate>& all) {
     return fresh;
 }
 
-}  // namespace
-
-LineList DrillOrder(const DrillSituation& s, std::size_t count) {
-    LineList order;
-    std::unordered_set<Text> taken;
-    // The question just shown takes the place after the first one instead.
-    bool lastPutBack = false;
-    auto take = [&](const Text& code) {
-        if (order.size() >= count || taken.count(code))
-            return;
-        if (order.empty() && code == s.lastShown) {
-            lastPutBack = true;
-            return;
-        }
-        taken.insert(code);
-        order.push_back(code);
-        if (lastPutBack && order.size() < count) {
-            lastPutBack = false;
-            taken.insert(s.lastShown);
-            order.push_back(s.lastShown);
-        }
-    };
-    std::unordered_set<Text> drawable(s.codes->begin(), s.codes->end());
-    for (const Relearning& r : s.relearning) {
-        if (r.fromDraw <= s.nextDraw && drawable.count(r.code))
-            take(r.code);
-    }
-
+// The model's order: due questions by recall, then the new ones, then the
+// rest by recall; each code once.
+LineList ModelOrder(const DrillSituation& s) {
     std::vector<Candidate> all;
     all.reserve(s.codes->size());
     for (const Text& code : *s.codes) {
         const QuestionHistory* q = s.history->Find(code);
-        all.push_back({&code, q ? s.history->RecallAt(code, s.nowUtcMs) : 0.0, q != nullptr});
+        all.push_back({&code, q ? s.history->RecallAt(code, s.nowUtcMs) : 0.0, q != nullptr,
+                       q != nullptr && q->lastRight});
     }
     std::vector<const Candidate*> byRecall;
     for (const Candidate& c : all) {
@@ -87,15 +67,62 @@ LineList DrillOrder(const DrillSituation& s, std::size_t count) {
     }
     std::stable_sort(byRecall.begin(), byRecall.end(),
                      [](const Candidate* a, const Candidate* b) { return a->recall < b->recall; });
+    LineList order;
+    std::unordered_set<Text> listed;
+    auto list = [&](const Candidate* c) {
+        if (listed.insert(*c->code).second)
+            order.push_back(*c->code);
+    };
     for (const Candidate* c : byRecall) {
         if (c->recall < s.retention)
-            take(*c->code);
+            list(c);
     }
-    for (const Candidate* c : NewOnes(all)) take(*c->code);
-    for (const Candidate* c : byRecall) take(*c->code);
-    // A bank of one question has nothing else to show.
-    if (order.empty() && count > 0 && !s.codes->empty())
-        order.push_back(s.codes->front());
+    for (const Candidate* c : NewOnes(all)) list(c);
+    for (const Candidate* c : byRecall) list(c);
+    return order;
+}
+
+}  // namespace
+
+LineList DrillOrder(const DrillSituation& s, std::size_t count) {
+    const LineList model = ModelOrder(s);
+    const std::unordered_set<Text> drawable(s.codes->begin(), s.codes->end());
+    // The question on screen is answered before the next draw: right, it has
+    // gone down the model's order; wrong, it waits its turn to return.
+    std::unordered_set<Text> used = {s.lastShown};
+    LineList order;
+    // Draw by draw: a missed question returns at its draw; otherwise the
+    // model's next, but never the question shown just before.
+    for (int draw = s.nextDraw; order.size() < count; ++draw) {
+        const Text& before = order.empty() ? s.lastShown : order.back();
+        auto waiting = [&](const Text& code, int upTo) {
+            return std::any_of(s.relearning.begin(), s.relearning.end(), [&](const Relearning& r) {
+                return r.code == code && r.fromDraw > upTo;
+            });
+        };
+        const Text* pick = nullptr;
+        for (const Relearning& r : s.relearning) {
+            if (!pick && r.fromDraw <= draw && drawable.count(r.code) && !used.count(r.code) &&
+                r.code != before)
+                pick = &r.code;
+        }
+        for (const Text& code : model) {
+            if (!pick && !used.count(code) && code != before && !waiting(code, draw))
+                pick = &code;
+        }
+        // Only a question waiting to return, or the one just shown, is left.
+        for (const Text& code : model) {
+            if (!pick && !used.count(code) && code != before)
+                pick = &code;
+        }
+        // A bank of one question has only that one to show again.
+        if (!pick && order.empty() && !model.empty())
+            pick = &model.front();
+        if (!pick)
+            break;
+        used.insert(*pick);
+        order.push_back(*pick);
+    }
     return order;
 }
 
