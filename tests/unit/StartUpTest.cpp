@@ -26,6 +26,11 @@ TEST(PoolFileFilter, NamesAreMatchedAsTheListingGivesThem) {
     EXPECT_FALSE(PassesPoolFileFilter("tech 2022 pool.txt", true));
     EXPECT_TRUE(PassesPoolFileFilter("general-tests.txt", true));
     EXPECT_FALSE(PassesPoolFileFilter("notes-tests.txt", true));
+    EXPECT_TRUE(IsPublishedPoolDocument("2024-2028 Extra Class Pool.docx"));
+    EXPECT_FALSE(IsPublishedPoolDocument("Extra Pool.DOCX"));
+    EXPECT_FALSE(IsPublishedPoolDocument("syllabus.docx"));
+    EXPECT_FALSE(IsPublishedPoolDocument("tech ^ notes.docx"));
+    EXPECT_FALSE(IsPublishedPoolDocument("tech pool.txt"));
 }
 
 TEST(Activation, AnEmptyFolderShowsTheMissingFilesBoxAndGoesOn) {

@@ -65,6 +65,21 @@ TEST(TextFileWriting, AFailedWriteOrRenameKeepsTheOldFileAndSaysWhy) {
     EXPECT_EQ(EntriesIn(folder), 1);  // no temporary file behind
 }
 
+// Guards against a user's file being replaced, or a half-written new one
+// left under its name where it would never be made again.
+TEST(TextFileWriting, ANewFileNeverReplacesOneAndAFailedOneLeavesNothing) {
+    WorkingFolder folder;
+    FailingFileSystem files(folder.Files());
+    folder.Write("T-1.jpg", "mine");
+    EXPECT_FALSE(CreateNewFile(files, "T-1.jpg", {"theirs"}));
+    EXPECT_EQ(folder.Read("T-1.jpg"), "mine");
+    EXPECT_TRUE(CreateNewFile(files, "T-2.jpg", {"new ", "one"}));
+    EXPECT_EQ(folder.Read("T-2.jpg"), "new one");
+    files.FailWritesAfter(2);
+    EXPECT_THROW(CreateNewFile(files, "T-3.jpg", {"cut short"}), IoError);
+    EXPECT_EQ(EntriesIn(folder), 2);
+}
+
 TEST(TextFileWriting, AFolderInTheWayIsTheRealReason) {
     WorkingFolder folder;
     std::filesystem::create_directories(folder.Path() / "qstnslog.txt" / "inside");
