@@ -1,6 +1,7 @@
 #include "importing/WordXml.h"
 
 #include <pugixml.hpp>
+#include <algorithm>
 #include <string_view>
 #include <unordered_map>
 
@@ -10,7 +11,15 @@ namespace {
 // Blanks in "<w:t xml:space="preserve"> </w:t>" are text.
 constexpr unsigned kParseOptions = pugi::parse_default | pugi::parse_ws_pcdata;
 
+// Every element is held in memory, some 50 bytes each: ten times the tags
+// of the largest pool's body, so that a part within the package's bounds
+// cannot fill the memory.
+constexpr std::size_t kMostTags = 1'000'000;
+
 void Parse(pugi::xml_document& doc, std::string& xml) {
+    if (static_cast<std::size_t>(std::count(xml.begin(), xml.end(), '<')) > kMostTags)
+        throw XmlFault("holds more than " + std::to_string(kMostTags) +
+                       " tags, far more than a pool");
     const pugi::xml_parse_result result =
         doc.load_buffer_inplace(xml.data(), xml.size(), kParseOptions, pugi::encoding_auto);
     if (!result)

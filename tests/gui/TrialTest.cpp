@@ -108,5 +108,21 @@ TEST_F(TrialTest, AFigureQuestionShowsItsPictureAndDetailsGrowTheWindow) {
     Screenshot("details-shown.png");
 }
 
+TEST_F(TrialTest, APngFigureIsShownOnWhiteWhereItIsTransparent) {
+    const std::string picture = folder.PathOf("T-1.png").string();
+    ASSERT_EQ(std::system(("convert -size 240x160 xc:none -fill red -draw "
+                           "'circle 120,80 120,30' '" +
+                           picture + "'")
+                              .c_str()),
+              0);
+    StartTrial();
+    QTest::keyClicks(WidgetOf<QComboBox>(form->ComboBox2)->lineEdit(), "T1A02");
+    ASSERT_TRUE(skin->WidgetOf(form->Panel1)->isVisible());
+    const QImage shown = WidgetOf<QLabel>(form->Image1)->pixmap().toImage();
+    EXPECT_EQ(shown.size(), QSize(240, 160));
+    EXPECT_EQ(shown.pixelColor(120, 80), QColor(255, 0, 0));
+    EXPECT_EQ(shown.pixelColor(2, 2), QColor(255, 255, 255));
+}
+
 }  // namespace
 }  // namespace ktq::guitest

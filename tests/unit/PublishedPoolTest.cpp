@@ -229,6 +229,13 @@ INSTANTIATE_TEST_SUITE_P(
                     "its part \"word/document.xml\" is not well-formed XML"},
         RefusalCase{"NoBody", [] { return WithPart("word/document.xml", "<w:document/>"); },
                     "holds no document body"},
+        RefusalCase{"TooManyTags",
+                    [] {
+                        std::vector<ZipPart> parts = PoolParts();
+                        parts[2] = {"word/document.xml", std::string(1'000'001, '<'), true};
+                        return WriteZip(parts);
+                    },
+                    "holds more than 1000000 tags"},
         RefusalCase{"TooManyParts", TooManyParts, "it holds more than 10000 parts"},
         RefusalCase{"PartNameLeadsOut", [] { return WithPart("../../evil.txt", "x"); },
                     "the name of its part \"../../evil.txt\" leads out of the package"},
