@@ -155,6 +155,20 @@ TEST_F(PublishedPoolTest, APictureNeitherJpegNorPngIsNotSaved) {
     EXPECT_EQ(folder.Read("T-2.png"), png);
 }
 
+// Guards against half a copy left behind, which would never be made again.
+TEST_F(PublishedPoolTest, AFailedWriteLeavesNothingAndIsMadeAtTheNextStart) {
+    folder.Write(kDocument, WriteDocx(PoolBody() + PicturePara(1) + PicturePara(2), {jpeg, png}));
+    testsupport::Program full(folder, store);
+    full.Files().FailWritesAfter(10);
+    full.Start();
+    EXPECT_NE(full.Output().find("Cannot write file \"" + kCopy + "\": No space left"),
+              std::string::npos)
+        << full.Output();
+    EXPECT_EQ(FolderFiles(), (LineList{kDocument}));
+    Start();
+    EXPECT_EQ(FolderFiles(), (LineList{"T-1.jpg", "T-2.png", kDocument, kCopy}));
+}
+
 struct RefusalCase {
     const char* name;
     std::function<std::string()> document;
