@@ -24,6 +24,16 @@ class TrialTest : public GuiTest {
     QTextEdit* Box(int n) { return WidgetOf<QTextEdit>(*form->AnswerBox(n)); }
     int BoxOf(const Text& letter) { return letter[0] - 'A' + 1; }
     void Press(int n) { QTest::mouseClick(Box(n)->viewport(), Qt::LeftButton, {}, QPoint(30, 20)); }
+    // A red circle on `background` as the figure file, and its question shown.
+    void ShowFigureQuestionWith(const std::string& file, const std::string& background) {
+        const std::string picture = folder.PathOf(file).string();
+        ASSERT_EQ(std::system(("convert -size 240x160 xc:" + background +
+                               " -fill red -draw 'circle 120,80 120,30' '" + picture + "'")
+                                  .c_str()),
+                  0);
+        StartTrial();
+        QTest::keyClicks(WidgetOf<QComboBox>(form->ComboBox2)->lineEdit(), "T1A02");
+    }
 };
 
 TEST_F(TrialTest, ARightAnswerTurnsGreenAndTheNextQuestionFollows) {
@@ -78,14 +88,7 @@ TEST_F(TrialTest, AWrongAnswerTurnsRedBesideTheGreenOneUntilTheDelayEnds) {
 }
 
 TEST_F(TrialTest, AFigureQuestionShowsItsPictureAndDetailsGrowTheWindow) {
-    const std::string picture = folder.PathOf("T-1.jpg").string();
-    ASSERT_EQ(std::system(("convert -size 240x160 xc:skyblue -fill red -draw "
-                           "'circle 120,80 120,30' '" +
-                           picture + "'")
-                              .c_str()),
-              0);
-    StartTrial();
-    QTest::keyClicks(WidgetOf<QComboBox>(form->ComboBox2)->lineEdit(), "T1A02");
+    ShowFigureQuestionWith("T-1.jpg", "skyblue");
     EXPECT_EQ(form->state.QuestionCode, "T1A02");
 
     QWidget* panel = skin->WidgetOf(form->Panel1);
@@ -109,14 +112,7 @@ TEST_F(TrialTest, AFigureQuestionShowsItsPictureAndDetailsGrowTheWindow) {
 }
 
 TEST_F(TrialTest, APngFigureIsShownOnWhiteWhereItIsTransparent) {
-    const std::string picture = folder.PathOf("T-1.png").string();
-    ASSERT_EQ(std::system(("convert -size 240x160 xc:none -fill red -draw "
-                           "'circle 120,80 120,30' '" +
-                           picture + "'")
-                              .c_str()),
-              0);
-    StartTrial();
-    QTest::keyClicks(WidgetOf<QComboBox>(form->ComboBox2)->lineEdit(), "T1A02");
+    ShowFigureQuestionWith("T-1.png", "none");
     ASSERT_TRUE(skin->WidgetOf(form->Panel1)->isVisible());
     const QImage shown = WidgetOf<QLabel>(form->Image1)->pixmap().toImage();
     EXPECT_EQ(shown.size(), QSize(240, 160));
