@@ -55,27 +55,20 @@ class FiguresTest : public testsupport::StudyTest {
 TEST_F(FiguresTest, DamagedPictureIsReported) {
     folder.Write("T-1.jpg", "only its presence counts");
     folder.Write("T-2.jpg", "no picture at all");
-    folder.Write("T-3.png", "no picture either");
     Start();
     ShowFigure("in figure T-2?");
     EXPECT_NE(Output().find("MESSAGE"), std::string::npos);
     EXPECT_NE(Output().find("T-2.jpg"), std::string::npos);
-    ShowFigure("in figure T-3?");
-    EXPECT_NE(Output().find("Cannot read the picture \"T-3.png\""), std::string::npos);
     EXPECT_FALSE(form().Panel1.Visible());
 }
 
 TEST_F(FiguresTest, PngServesWhereNoJpegOfTheNameIs) {
-    testsupport::PngSpec spec;
-    spec.width = 640;
-    spec.height = 480;
-    folder.Write("E5-1.png", testsupport::WritePng(spec));
+    folder.Write("E5-1.png", testsupport::WritePng(640, 480));
     folder.Write("T-1.png", "a JPEG of the name wins");
     folder.Write("T-1.jpg", testsupport::WriteJpeg({}));
     Start();
     EXPECT_EQ(form().state.AvailableImages, "E5-1.png T-1.jpg ");
     ShowFigure("in figure E5-1?");
-    EXPECT_EQ(form().Image1.PictureFile(), "E5-1.png");
     EXPECT_EQ(form().Image1.PictureWidth(), 640);
     ShowFigure("in figure T-1?");
     EXPECT_EQ(Output(), "");
