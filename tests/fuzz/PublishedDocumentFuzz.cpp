@@ -7,37 +7,24 @@
 #include "importing/WordXml.h"
 #include "platform/IoError.h"
 
-namespace ktq {
-namespace {
-
-void CheckLines(const std::vector<std::string>& lines) {
-    for (const std::string& line : lines) FUZZ_CHECK(fuzz::IsOneLine(line));
-}
-
-void CheckPicture(PublishedDocument& doc, std::size_t n) {
-    try {
-        const EmbeddedPicture p = doc.Picture(n);
-        const std::string_view bytes = p.bytes;
-        FUZZ_CHECK(p.extension.empty() ||
-                   bytes.starts_with(p.extension == ".jpg" ? "\xFF\xD8\xFF" : "\x89PNG"));
-    } catch (const IoError&) {
-    }
-}
-
-}  // namespace
-}  // namespace ktq
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace ktq;
     std::string bytes(fuzz::AsBytes(data, size));
+    const auto checkLines = [](const std::vector<std::string>& lines) {
+        for (const std::string& line : lines) FUZZ_CHECK(fuzz::IsOneLine(line));
+    };
     try {
         PublishedDocument doc(bytes, "fuzz.docx");
-        CheckLines(doc.Lines());
-        for (std::size_t n = 0; n < doc.PictureCount(); ++n) CheckPicture(doc, n);
+        checkLines(doc.Lines());
+        for (std::size_t n = 0; n < doc.PictureCount(); ++n) {
+            const EmbeddedPicture p = doc.Picture(n);
+            const char* mark = p.extension == ".jpg" ? "\xFF\xD8\xFF" : "\x89PNG";
+            FUZZ_CHECK(p.extension.empty() || std::string_view(p.bytes).starts_with(mark));
+        }
     } catch (const IoError&) {
     }
     try {
-        CheckLines(ReadWordBody(bytes).lines);
+        checkLines(ReadWordBody(bytes).lines);
     } catch (const XmlFault&) {
     }
     return 0;

