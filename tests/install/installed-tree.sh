@@ -7,25 +7,18 @@ fail() {
   exit 1
 }
 
-# The samples as installed and copied into a new study folder: the pools in
-# force with the rules text, and the made-up demo in demo/. Usage: samples_in SOURCE_DIR
+# The samples as installed and copied into a new study folder, as SOURCE:NAME:
+# the pools in force with the rules text, and the made-up demo in demo/.
 samples_in() {
-  (cd "$1/samples/pools-in-force" && find . -type f | sed 's|^\./||')
-  echo rule97.txt
-  (cd "$1/demo" && find . -type f | sed 's|^\./|demo/|')
+  (cd "$1" && find samples/pools-in-force -type f | sed 's|.*/\(.*\)|&:\1|' &&
+     echo demo/rule97.txt:rule97.txt && find demo -type f | sed 's|.*|&:&|')
 }
-
-# Whether FOLDER holds every sample, byte for byte. Usage: holds_samples FOLDER SOURCE_DIR
+# Usage: holds_samples FOLDER SOURCE_DIR
 holds_samples() {
-  local folder=$1 source=$2 name from
-  while IFS= read -r name; do
-    case $name in
-      demo/*) from=$source/$name ;;
-      rule97.txt) from=$source/demo/rule97.txt ;;
-      *) from=$source/samples/pools-in-force/$name ;;
-    esac
-    cmp -s "$from" "$folder/$name" || { echo "differs or missing: $name" >&2; return 1; }
-  done < <(samples_in "$source")
+  local pair
+  while IFS= read -r pair; do
+    cmp -s "$2/${pair%%:*}" "$1/${pair#*:}" || { echo "differs: ${pair#*:}" >&2; return 1; }
+  done < <(samples_in "$2")
 }
 
 # The files, and only those, of an install under PREFIX (the package's /usr),
@@ -37,7 +30,7 @@ check_tree() {
       "share/applications/$app_id.desktop" "share/metainfo/$app_id.metainfo.xml" \
       "share/icons/hicolor/scalable/apps/$app_id.svg"
     for size in "${icon_sizes[@]}"; do echo "share/icons/hicolor/${size}x$size/apps/$app_id.png"; done
-    samples_in "$source" | sed 's|^|share/ktqtests/samples/|'
+    samples_in "$source" | sed 's|.*:|share/ktqtests/samples/|'
   } | LC_ALL=C sort)
   actual=$(cd "$usr" && find . ! -type d | sed 's|^\./||' | LC_ALL=C sort)
   [ "$actual" = "$expected" ] ||
