@@ -36,30 +36,27 @@ inline std::string WriteZip(const std::vector<ZipPart>& parts) {
 }
 
 inline std::string Para(const std::string& runs) {
-    return "<w:p><w:pPr><w:jc w:val=\"left\"/></w:pPr><w:r><w:t xml:space=\"preserve\">" + runs +
+    return "<w:p><w:pPr><w:jc/></w:pPr><w:r><w:t xml:space=\"preserve\">" + runs +
            "</w:t></w:r></w:p>";
 }
 
-// A paragraph showing picture n (from 1), as Word draws it.
+// A paragraph showing picture n (from 1); Word puts the a:blip deeper.
 inline std::string PicturePara(int n) {
-    return "<w:p><w:r><w:drawing><wp:inline><a:graphic><a:graphicData><pic:pic><pic:blipFill>"
-           "<a:blip r:embed=\"rId" +
-           std::to_string(n) + "\"/></pic:blipFill></pic:pic></a:graphicData></a:graphic>" +
-           "</wp:inline></w:drawing></w:r></w:p>";
+    return "<w:p><w:r><w:drawing><a:blip r:embed=\"rId" + std::to_string(n) +
+           "\"/></w:drawing></w:r></w:p>";
 }
 
 // The body's part, its relationships, and picture n as word/media/imageN.
 inline std::vector<ZipPart> DocxParts(const std::string& body,
                                       const std::vector<std::string>& pictures = {}) {
     std::vector<ZipPart> parts = {
-        {"word/document.xml", "<?xml version=\"1.0\"?><w:document><w:body>" + body +
-                                  "<w:sectPr/></w:body></w:document>"}};
+        {"word/document.xml", "<w:document><w:body>" + body + "</w:body></w:document>"}};
     std::string rels;
     for (std::size_t n = 1; n <= pictures.size(); ++n) {
-        rels += "<Relationship Id=\"rId" + std::to_string(n) +
-                "\" Type=\"http://x/relationships/image\" Target=\"media/image" +
-                std::to_string(n) + "\"/>";
-        parts.push_back({"word/media/image" + std::to_string(n), pictures[n - 1], true});
+        const std::string id = std::to_string(n);
+        rels += "<Relationship Id=\"rId" + id + "\" Type=\"x/image\" Target=\"media/image" + id +
+                "\"/>";
+        parts.push_back({"word/media/image" + id, pictures[n - 1], true});
     }
     parts.push_back(
         {"word/_rels/document.xml.rels", "<Relationships>" + rels + "</Relationships>"});

@@ -9,15 +9,6 @@ namespace {
 
 using testsupport::WritePng;
 
-std::string ErrorOf(std::string_view bytes) {
-    try {
-        DecodePng(bytes, "E5-1.png");
-    } catch (const IoError& e) {
-        return e.what();
-    }
-    return "";
-}
-
 TEST(PngPicture, GrayOrTransparentBecomesRgbAndALargeOneIsScaledDown) {
     Picture p = DecodePng(WritePng(70, 30, PNG_FORMAT_GRAY, {128}), "E5-1.png");
     EXPECT_EQ(p.rgb, std::vector<std::uint8_t>(70 * 30 * 3, 128));
@@ -32,14 +23,18 @@ TEST(PngPicture, GrayOrTransparentBecomesRgbAndALargeOneIsScaledDown) {
 
 TEST(PngPicture, DamagedOrOutOfBoundsDataIsReportedAsAJpegIs) {
     const std::string whole = WritePng();
-    const std::string prefix = "Cannot read the picture \"E5-1.png\": ";
     std::string garbled = whole;
     garbled[garbled.size() / 2] ^= 0x55;
-    for (const std::string& bad :
-         {whole.substr(0, whole.size() - 20), garbled, std::string("\xFF\xD8\xFF a JPEG")})
-        EXPECT_TRUE(ErrorOf(bad).starts_with(prefix)) << ErrorOf(bad);
-    EXPECT_EQ(ErrorOf(WritePng(30000, 1)),
-              prefix + "it declares 30000 x 1 pixels, more than a figure can have");
+    for (const std::string& bad : {whole.substr(0, whole.size() - 20), garbled,
+                                   std::string("\xFF\xD8\xFF a JPEG"), WritePng(30000, 1)}) {
+        try {
+            DecodePng(bad, "E5-1.png");
+            ADD_FAILURE() << "decoded";
+        } catch (const IoError& e) {
+            EXPECT_TRUE(
+                std::string(e.what()).starts_with("Cannot read the picture \"E5-1.png\": "));
+        }
+    }
 }
 
 }  // namespace
