@@ -134,13 +134,6 @@ std::string WithPart(const std::string& name, const std::string& bytes) {
     return WriteZip(parts);
 }
 
-std::string Garbled() {
-    std::string bytes = WriteZip(DocxParts(PoolBody(2)));
-    const std::size_t data = bytes.find("word/document.xml") + 40;
-    for (std::size_t i = data; i < data + 16; ++i) bytes[i] = static_cast<char>(~bytes[i]);
-    return bytes;
-}
-
 std::string TooManyParts() {
     std::vector<ZipPart> parts(10001);
     for (std::size_t n = 0; n < parts.size(); ++n) parts[n].name = "p" + std::to_string(n);
@@ -152,7 +145,8 @@ const std::string kBody = "word/document.xml";
 INSTANTIATE_TEST_SUITE_P(
     Documents, RefusedDocumentTest,
     ::testing::Values(
-        Refusal{"GarbledPart", Garbled, "its part \"word/document.xml\" is damaged"},
+        Refusal{"CutShort", [] { return WriteZip(DocxParts(PoolBody(2))).substr(0, 300); },
+                "it is no Word document, or a damaged one"},
         // Made when the test runs: a large block freed at start would change how
         // the heap grows for the tests that limit it.
         Refusal{"ZipBomb", [] { return WithPart(kBody, std::string(4 << 20, ' ')); },
