@@ -1,8 +1,11 @@
 #pragma once
 // Word documents made in the test with libzip, the library the program reads
 // them with: a body of the test's own, and its pictures as Word stores them.
+#include <unistd.h>
 #include <zip.h>
 
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -15,9 +18,9 @@ struct ZipPart {
 };
 
 inline std::string WriteZip(const std::vector<ZipPart>& parts) {
-    zip_source_t* buffer = zip_source_buffer_create(nullptr, 0, 0, nullptr);
-    zip_source_keep(buffer);
-    zip_t* archive = zip_open_from_source(buffer, ZIP_TRUNCATE, nullptr);
+    const std::string path = std::filesystem::temp_directory_path() /
+                             ("ktq-test-" + std::to_string(::getpid()) + ".zip");
+    zip_t* archive = zip_open(path.c_str(), ZIP_CREATE | ZIP_TRUNCATE, nullptr);
     for (const ZipPart& p : parts) {
         const zip_int64_t i =
             zip_file_add(archive, p.name.c_str(),
@@ -25,13 +28,9 @@ inline std::string WriteZip(const std::vector<ZipPart>& parts) {
         zip_set_file_compression(archive, i, p.stored ? ZIP_CM_STORE : ZIP_CM_DEFLATE, 0);
     }
     zip_close(archive);
-    zip_source_open(buffer);
-    zip_source_seek(buffer, 0, SEEK_END);
-    std::string bytes(static_cast<std::size_t>(zip_source_tell(buffer)), '\0');
-    zip_source_seek(buffer, 0, SEEK_SET);
-    zip_source_read(buffer, bytes.data(), bytes.size());
-    zip_source_close(buffer);
-    zip_source_free(buffer);
+    std::ifstream in(path, std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+    std::filesystem::remove(path);
     return bytes;
 }
 

@@ -71,7 +71,6 @@ TEST_F(FiguresTest, PngServesWhereNoJpegOfTheNameIs) {
     ShowFigure("in figure E5-1?");
     EXPECT_EQ(form().Image1.PictureWidth(), 640);
     ShowFigure("in figure T-1?");
-    EXPECT_EQ(Output(), "");
     EXPECT_EQ(form().state.FigureFile, "T-1.jpg");
 }
 
