@@ -1,6 +1,5 @@
 #pragma once
-// Word documents made in the test with libzip, the library the program reads
-// them with: a body of the test's own, and its pictures as Word stores them.
+// Word documents made with libzip, which the program reads them with, as Word stores them.
 #include <unistd.h>
 #include <zip.h>
 

@@ -1,6 +1,5 @@
 #pragma once
-// Writes PNG files with libpng itself, so the decoder's tests need no
-// committed binaries: every pixel the same samples, in the format's order.
+// PNG files made with libpng itself: every pixel the same samples, in the format's order.
 #include <png.h>
 
 #include <string>

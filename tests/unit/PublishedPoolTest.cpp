@@ -19,8 +19,7 @@ const Text kCopy = "Tech Pool 2026-2030.txt";
 const Text kOther = "general pool 2023-2027.txt";
 constexpr auto npos = std::string::npos;
 
-// Questions naming figures T-n, the last first, with the non-breaking
-// hyphen the published documents write.
+// Questions naming figures T-n, the last first, with a non-breaking hyphen.
 std::string PoolBody(int figures) {
     std::string body = Para("SUBELEMENT T1 - RULES") + Para("T1A");
     for (int n = figures; n >= 1; --n) {
