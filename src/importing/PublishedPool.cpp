@@ -36,11 +36,15 @@ Text NameList(const std::vector<Text>& names) {
     return list;
 }
 
+Text Counted(std::size_t n, const char* thing) {
+    return std::to_string(n) + " " + thing + (n == 1 ? "" : "s");
+}
+
 Text CountMismatchNote(const FileName& document, std::size_t pictures,
                        const std::vector<Text>& figures) {
-    return "The document " + document.Quoted() + " shows " + std::to_string(pictures) +
-           " pictures, but its questions name " + std::to_string(figures.size()) +
-           " figures, so no figure was saved from it. The pool needs these figure files in "
+    return "The document " + document.Quoted() + " shows " + Counted(pictures, "picture") +
+           ", but its questions name " + Counted(figures.size(), "figure") +
+           ", so no figure was saved from it. The pool needs these figure files in "
            "its folder, as .jpg or .png: " +
            NameList(figures) + ".";
 }

@@ -82,7 +82,7 @@ TEST_F(PublishedPoolTest, PicturesBecomeTheFiguresNamedInSortedOrderReplacingNot
 
 TEST_F(PublishedPoolTest, PicturesThatDoNotMatchTheFiguresNamedSaveNone) {
     StartWith(WriteZip(DocxParts(PoolBody(2) + PicturePara(1), {WritePng()})));
-    EXPECT_NE(Output().find("shows 1 pictures, but its questions name 2 figures"), npos);
+    EXPECT_NE(Output().find("shows 1 picture, but its questions name 2 figures"), npos);
     EXPECT_NE(Output().find("as .jpg or .png: T-1, T-2."), npos) << Output();
     EXPECT_EQ(FolderFiles(), (LineList{kOther, kDocument, kCopy}));
 }
