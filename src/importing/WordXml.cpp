@@ -1,7 +1,7 @@
 #include "importing/WordXml.h"
 
-#include <pugixml.hpp>
 #include <algorithm>
+#include <pugixml.hpp>
 #include <string_view>
 #include <unordered_map>
 
