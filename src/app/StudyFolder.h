@@ -46,8 +46,8 @@ std::filesystem::path SampleFolderFor(const std::filesystem::path& executable);
 
 // Creates `folder` when it is missing and, when it is new or empty, copies
 // what `samples` holds, sub-folders too, into it (nothing when `samples` does
-// not exist). A folder
-// holding anything is left exactly as it is. Throws StudyFolderError.
+// not exist). A folder holding anything is left exactly as it is. Throws
+// StudyFolderError.
 void PrepareStudyFolder(const std::filesystem::path& folder, const std::filesystem::path& samples);
 
 // The folder to work in, made absolute: the current one, the one given, or
