@@ -2,7 +2,8 @@
 # Installs the Debian packages the build and the tests need, when missing.
 # clang with its runtime libraries (libFuzzer among them) builds the fuzz targets.
 set -euo pipefail
-packages=(build-essential cmake qt6-base-dev libjpeg62-turbo-dev libgtest-dev libbenchmark-dev
+packages=(build-essential cmake pkg-config qt6-base-dev libjpeg62-turbo-dev libpng-dev libzip-dev
+          libpugixml-dev libgtest-dev libbenchmark-dev
           xvfb xauth libgl1-mesa-dev fonts-dejavu-core fonts-liberation imagemagick locales
           librsvg2-bin desktop-file-utils appstream dpkg-dev file clang-format
           clang libclang-rt-dev

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "app/PoolFileFilter.h"
+#include "app/PublishedPools.h"
 #include "app/Version.h"
 #include "platform/TextFile.h"
 #include "ui/TForm1.h"
@@ -137,6 +138,7 @@ void ResetTrial(TForm1& f) {
 
 void FillPoolChooser(TForm1& f) {
     RunState& s = f.state;
+    ImportPublishedPools(f);
     const std::vector<FileName> names = ListFolderInto(f);
     s.TestsMode = FolderHoldsPreparedBanks(f.ListBox1.Items());
     for (const FileName& name : names) {

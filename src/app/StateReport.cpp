@@ -40,6 +40,7 @@ const std::map<std::string, Describer>& Table() {
         {"TestsMode", FlagOf(&RunState::TestsMode)},
         {"PoolFileName", TextOf(&RunState::PoolFileName)},
         {"ExamSize", IntOf(&RunState::ExamSize)},
+        {"PoolInForce", TextOf(&RunState::PoolInForce)},
         {"LevelTag", TextOf(&RunState::LevelTag)},
         {"KeyAlphabet", TextOf(&RunState::KeyAlphabet)},
         {"PoolLines", ListOf(&RunState::PoolLines)},

@@ -2,6 +2,7 @@
 // notes and key.
 #include "platform/TextFile.h"
 #include "pool/LevelRules.h"
+#include "pool/PoolInForce.h"
 #include "ui/TForm1.h"
 #include "ui/WorkingFiles.h"
 
@@ -64,6 +65,7 @@ void TForm1::ComboBox1Change() {
     const Text name = ComboBox1.GetText();
     s.ExamSize = ExamSizeFor(name);
     s.PoolFileName = name;
+    NotePoolInForce(*this);
     s.PoolFile = ChosenFile(s, name, ComboBox1.PickedIndex());
     CopyChosenPool(*this);
 

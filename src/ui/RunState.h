@@ -32,6 +32,9 @@ struct RunState {
     std::vector<FileName> PoolFiles;
     FileName PoolFile;
     int ExamSize = 0;
+    // "in force until 2030-06-30", "expired 2026-06-30", "from 2027-07-01",
+    // or empty for a name without the years of the pool.
+    Text PoolInForce;
     Text LevelTag;
     Text KeyAlphabet;
     LineList PoolLines;

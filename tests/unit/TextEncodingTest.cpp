@@ -53,6 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "a???z"},
         DecodeCase{"UnmappableCharactersBecomeQuestionMarks",
                    "\xE4\xB8\xAD \xC4\x80 \xF0\x9F\x98\x80 \xE2\x80\x99", "? ? ? \x92"},
+        DecodeCase{"NonBreakingHyphenIsAHyphen", "E7\xE2\x80\x91\x33", "E7-3"},
         DecodeCase{"Utf16LittleEndian", SavedAs(kCurly, Saving::Utf16LeWithMark), kCurly},
         DecodeCase{"Utf16BigEndian", SavedAs(kCurly, Saving::Utf16BeWithMark), kCurly},
         DecodeCase{"Utf16OddLastByteIsLeftOut",
