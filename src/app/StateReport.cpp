@@ -63,6 +63,7 @@ const std::map<std::string, Describer>& Table() {
         {"AnswerPending", FlagOf(&RunState::AnswerPending)},
         {"TicksSinceAnswer", IntOf(&RunState::TicksSinceAnswer)},
         {"IncorrectList", TextOf(&RunState::IncorrectList)},
+        {"Announcement", TextOf(&RunState::Announcement)},
         {"HoverColor", ColorOf(&RunState::HoverColor)},
         {"CorrectColor", ColorOf(&RunState::CorrectColor)},
         {"SpareColor2", ColorOf(&RunState::SpareColor2)},

@@ -61,6 +61,11 @@ struct RunState {
     int TicksSinceAnswer = 0;
     Text IncorrectList;
 
+    // What a screen reader is to say now, and how many times something was
+    // said: the same words said again are said again.
+    Text Announcement;
+    int AnnouncementCount = 0;
+
     // Colours.
     Color HoverColor = 0;
     Color CorrectColor = 0;

@@ -12,6 +12,7 @@
 
 #include "ui/TForm1.h"
 #include "ui/qt/ControlView.h"
+#include "ui/qt/SpeechLine.h"
 
 class QAccessibleEvent;
 class QTimer;
@@ -47,6 +48,8 @@ class Skin : public SkinContext {
     // unless someone else listens (offscreen there is none).
     using AccessibilitySink = std::function<void(QAccessibleEvent*)>;
     void SendAccessibilityEventsTo(AccessibilitySink sink) { accessibility_ = std::move(sink); }
+    // Where the model's announcements are spoken.
+    QWidget& SpeechLineWidget() { return speech_->Widget(); }
 
   private:
     friend class FormWindow;
@@ -54,6 +57,9 @@ class Skin : public SkinContext {
     void Changed(Control& control);
     void FitClientArea();
     void ShowFocusRequest();
+    void SpeakAnnouncement();
+    Control* ControlOf(const QWidget* widget) const;
+    void MoveFocusOffDisabled(Control* focused);
     void MirrorForm();
     void MirrorTimer(Timer& timer);
     void UserMovedWindow(int left, int top);
@@ -72,6 +78,8 @@ class Skin : public SkinContext {
     bool typing_ = false;
     std::optional<QMargins> frame_;
     AccessibilitySink accessibility_;
+    std::unique_ptr<SpeechLine> speech_;
+    int spokenAnnouncements_ = 0;
 };
 
 }  // namespace ktq
