@@ -17,6 +17,7 @@ class LabelClearSlider : public QSlider {
 
   protected:
     void initStyleOption(QStyleOptionSlider* option) const override;
+    void paintEvent(QPaintEvent* e) override;
 };
 
 }  // namespace ktq
