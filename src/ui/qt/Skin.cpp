@@ -14,6 +14,7 @@
 #include "ui/qt/AnswerBoxSupport.h"
 #include "ui/qt/ControlTexts.h"
 #include "ui/qt/QtLook.h"
+#include "ui/qt/WindowFrameQuery.h"
 
 namespace ktq {
 
@@ -21,6 +22,20 @@ class FormWindow : public QWidget {
   public:
     explicit FormWindow(Skin& skin) : skin_(skin) {}
     bool mirroring = false;
+
+    // The first show waits for the handler that asked for it to end:
+    // activation follows it at once and sets the window's height, and the
+    // window is then placed and sized once, with its frame, as it is mapped.
+    void setVisible(bool visible) override {
+        if (!shownOnce_) {
+            if (visible && !showPending_)
+                QMetaObject::invokeMethod(
+                    this, [this] { ShowNow(); }, Qt::QueuedConnection);
+            showPending_ = visible;
+            return;
+        }
+        QWidget::setVisible(visible);
+    }
 
   protected:
     void closeEvent(QCloseEvent* e) override {
@@ -36,11 +51,21 @@ class FormWindow : public QWidget {
     }
     void showEvent(QShowEvent* e) override {
         QWidget::showEvent(e);
+        // Before the window is mapped: sized with its frame from the start.
+        skin_.AskFrameOnFirstShow();
         skin_.FitClientArea();
     }
 
   private:
+    void ShowNow() {
+        shownOnce_ = true;
+        if (showPending_)
+            QWidget::setVisible(true);
+    }
+
     Skin& skin_;
+    bool shownOnce_ = false;
+    bool showPending_ = false;
 };
 
 Skin::Skin(TForm1& form)
@@ -180,7 +205,15 @@ QMargins Skin::WindowFrame() const {
     if (frame_)
         return *frame_;
     const QWindow* handle = window_->windowHandle();
-    return handle ? handle->frameMargins() : QMargins();
+    const QMargins told = handle ? handle->frameMargins() : QMargins();
+    return told.isNull() && askedFrame_ ? *askedFrame_ : told;
+}
+
+void Skin::AskFrameOnFirstShow() {
+    if (frameAsked_ || frame_)
+        return;
+    frameAsked_ = true;
+    askedFrame_ = AskFrameBeforeMapping(*window_);
 }
 
 void Skin::FitClientArea() {

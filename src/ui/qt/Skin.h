@@ -64,6 +64,7 @@ class Skin : public SkinContext {
     void MirrorTimer(Timer& timer);
     void UserMovedWindow(int left, int top);
     void UserClosedWindow();
+    void AskFrameOnFirstShow();
 
     TForm1& form_;
     std::unique_ptr<FormWindow> window_;
@@ -77,6 +78,10 @@ class Skin : public SkinContext {
     int shownFocusRequests_ = 0;
     bool typing_ = false;
     std::optional<QMargins> frame_;
+    // The window manager's answer before the first mapping, used until the
+    // window system tells the frame itself.
+    std::optional<QMargins> askedFrame_;
+    bool frameAsked_ = false;
     AccessibilitySink accessibility_;
     std::unique_ptr<SpeechLine> speech_;
     int spokenAnnouncements_ = 0;

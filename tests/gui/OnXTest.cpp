@@ -1,0 +1,80 @@
+// The window on a real X server (run by tests/gui/run-on-x.sh under Xvfb,
+// with a window manager and without): what only a real display shows.
+#include <QAbstractItemView>
+#include <QGuiApplication>
+#include <QImage>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QWindow>
+#include <set>
+
+#include "GuiFixture.h"
+#include "ui/qt/EventHook.h"
+
+namespace ktq::guitest {
+namespace {
+
+class OnXTest : public GuiTest {
+  protected:
+    void SetUp() override {
+        if (QGuiApplication::platformName() != "xcb")
+            GTEST_SKIP() << "needs an X server: tests/gui/run-on-x.sh";
+        WriteFile("tech 2022 pool.txt", TechPool());
+        WriteFile("general 2023 pool.txt", TechPool());
+    }
+};
+
+// Guards against a drop-down list drawn as a black box.
+TEST_F(OnXTest, ThePoolChoosersListDrawsItsItems) {
+    Start();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&skin->Window()));
+    auto* chooser = WidgetOf<QComboBox>(form->ComboBox1);
+    chooser->showPopup();
+    QWidget* popup = chooser->view()->window();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(popup));
+    QTest::qWait(300);
+    // What the screen shows, not what the widget would paint.
+    const QImage shown =
+        QGuiApplication::primaryScreen()
+            ->grabWindow(0, popup->x(), popup->y(), popup->width(), popup->height())
+            .toImage();
+    std::set<QRgb> colours;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x) colours.insert(shown.pixel(x, y));
+    EXPECT_GT(colours.size(), 8u);  // text on a background, not one flat colour
+    shown.save(QString::fromStdString(folder.Path().string() + "/popup.png"));
+    chooser->hidePopup();
+}
+
+// Guards against the window appearing at its size plus the frame and then
+// shrinking, as the frame became known only after it was mapped.
+TEST_F(OnXTest, TheFirstShowSizesTheWindowOnce) {
+    form = std::make_unique<TForm1>(platform);
+    skin = std::make_unique<Skin>(*form);
+    // The size it is mapped at, and every size it takes after.
+    std::vector<QSize> sizes;
+    skin->Window().winId();
+    QObject::connect(skin->Window().windowHandle(), &QWindow::visibleChanged, [&](bool shown) {
+        if (shown && sizes.empty())
+            sizes.push_back(skin->Window().size());
+    });
+    new EventHook(&skin->Window(), [&](QEvent* e) {
+        if (e->type() == QEvent::Resize && !sizes.empty())
+            sizes.push_back(static_cast<QResizeEvent*>(e)->size());
+        return false;
+    });
+    form->RunGuarded([&] { form->FormCreate(); });
+    skin->Flush();
+    skin->Window().show();
+    form->RunGuarded([&] { form->FormActivate(); });
+    skin->Flush();
+    QApplication::processEvents();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&skin->Window()));
+    QTest::qWait(1000);  // the window manager frames and places it
+    ASSERT_FALSE(sizes.empty());
+    for (const QSize& s : sizes) EXPECT_EQ(s, sizes.back());
+    EXPECT_EQ(skin->Window().frameGeometry().size(), QSize(form->Width(), form->Height()));
+}
+
+}  // namespace
+}  // namespace ktq::guitest
