@@ -12,9 +12,9 @@ export DISPLAY=":$(cat "$work/display")" HOME="$work/home" XDG_RUNTIME_DIR="$wor
 export QT_QPA_PLATFORM=xcb
 if [ "$wm" = with-wm ]; then
   openbox >/dev/null 2>&1 &
-  # Ready once it has claimed the screen.
+  # Ready once it tells what it supports.
   for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
+    xprop -root _NET_SUPPORTED 2>/dev/null | grep -q _NET_REQUEST_FRAME_EXTENTS && break
     sleep 0.1
   done
 fi

@@ -18,7 +18,9 @@ namespace ktq {
 #ifdef KTQ_HAVE_XCB
 namespace {
 
-constexpr int kTries = 100;  // 5 ms apart: half a second at most
+// Asked only of a window manager that says it answers, which does within
+// milliseconds; a loaded machine may hold it up a while.
+constexpr int kTries = 400;  // 5 ms apart: two seconds at most
 constexpr auto kPause = std::chrono::milliseconds(5);
 
 template <class Reply>
@@ -35,8 +37,7 @@ xcb_atom_t Atom(xcb_connection_t* c, const char* name) {
 std::vector<uint32_t> Cardinals(xcb_connection_t* c, xcb_window_t window, xcb_atom_t property,
                                 xcb_atom_t type) {
     Owned<xcb_get_property_reply_t> reply(
-        xcb_get_property_reply(c, xcb_get_property(c, 0, window, property, type, 0, 1024),
-                               nullptr),
+        xcb_get_property_reply(c, xcb_get_property(c, 0, window, property, type, 0, 1024), nullptr),
         &std::free);
     if (!reply || reply->format != 32)
         return {};
@@ -75,8 +76,8 @@ std::optional<QMargins> AskFrameBeforeMapping(QWidget& window) {
     for (int i = 0; i < kTries; ++i) {
         const std::vector<uint32_t> v = Cardinals(c, id, extents, XCB_ATOM_CARDINAL);
         if (v.size() == 4)  // left, right, top, bottom
-            return QMargins(static_cast<int>(v[0]), static_cast<int>(v[2]),
-                            static_cast<int>(v[1]), static_cast<int>(v[3]));
+            return QMargins(static_cast<int>(v[0]), static_cast<int>(v[2]), static_cast<int>(v[1]),
+                            static_cast<int>(v[3]));
         std::this_thread::sleep_for(kPause);
     }
     return std::nullopt;
