@@ -48,8 +48,7 @@ TEST_F(OnXTest, ThePoolChoosersListDrawsItsItems) {
 // Guards against the window appearing at its size plus the frame and then
 // shrinking, as the frame became known only after it was mapped.
 TEST_F(OnXTest, TheFirstShowSizesTheWindowOnce) {
-    form = std::make_unique<TForm1>(platform);
-    skin = std::make_unique<Skin>(*form);
+    MakeWindow();
     // The size it is mapped at. The native window is watched as it is made:
     // made earlier, it would be configured before the test means it to be.
     QSize mappedAt;
@@ -63,12 +62,7 @@ TEST_F(OnXTest, TheFirstShowSizesTheWindowOnce) {
                                       });
         return false;
     });
-    form->RunGuarded([&] { form->FormCreate(); });
-    skin->Flush();
-    skin->Window().show();
-    form->RunGuarded([&] { form->FormActivate(); });
-    skin->Flush();
-    QApplication::processEvents();
+    ShowAndActivate();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&skin->Window()));
     QTest::qWait(1000);  // the window manager frames and places it
     // Mapped at the size it keeps, the frame taken from the outer size.
