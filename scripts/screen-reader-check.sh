@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Runs the window with the screen reader Orca under Xvfb (with the openbox
-# window manager), goes through a short trial from the keyboard (choose the
-# first pool, Prepare, Start, answer 1, answer 2), and prints what Orca spoke.
-# Everything runs in a temporary folder with its own home, display and
-# session bus; nothing of the user's is touched.
+# Runs the window with the screen reader Orca and its debug log in an X
+# session of its own (Xvfb with openbox, scripts/x-session.sh), goes through a
+# short trial from the keyboard (choose the first pool, Prepare, Start,
+# answer 1, answer 2), and prints what Orca spoke. Nothing of the user's is
+# touched.
 #   bash scripts/screen-reader-check.sh [BUILD_DIR]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -12,24 +12,12 @@ build=$(cd "${1:-$root/build}" && pwd)
 for tool in Xvfb openbox orca xdotool dbus-run-session; do
   command -v "$tool" >/dev/null || { echo "missing $tool: run bash scripts/setup.sh" >&2; exit 2; }
 done
-
 work=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null || true; wait 2>/dev/null || true; rm -rf "$work"' EXIT
-mkdir -p "$work/home" "$work/folder"
-cp -r "$root/demo/." "$work/folder/"
+trap 'rm -rf "$work"' EXIT
+mkdir -p "$work/folder" && cp -r "$root/demo/." "$work/folder/"
 
-Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")"
-
-# Inside one private session bus: the accessibility bus, Orca, the program.
 cat >"$work/trial.sh" <<'INNER'
-set -u
 work=$1 program=$2
-export HOME=$work/home XDG_RUNTIME_DIR=$work/home
-openbox >/dev/null 2>&1 &
-/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-sleep 1
 orca --debug-file="$work/orca.log" >/dev/null 2>&1 &
 for _ in $(seq 100); do grep -q "Screen reader on" "$work/orca.log" 2>/dev/null && break; sleep 0.1; done
 cd "$work/folder"
@@ -38,16 +26,17 @@ window=$(xdotool search --sync --name "KTQ Trial" | head -1)
 sleep 2
 xdotool windowactivate --sync "$window" 2>/dev/null || true
 step() { xdotool key --clearmodifiers "$@"; sleep 2; }
-step Escape                 # the notice's timer is left to run
-step alt+Down               # the pool chooser has the focus: open its list
-step Return                 # the first pool
-step Tab                    # Prepare..
+step alt+Down   # the pool chooser has the focus: open its list
+step Return     # the first pool
+step Tab        # Prepare..
 step space
-step space                  # the focus went on to Start
-step 1                      # answer A
+step space      # the focus went on to Start
+step 1          # answer A
 sleep 2
-step 2                      # answer B of the next question
+step 2          # answer B of the next question
+kill $(jobs -p) 2>/dev/null
 INNER
-timeout 120 dbus-run-session -- bash "$work/trial.sh" "$work" "$build/ktqtests" >/dev/null 2>&1 || true
+timeout 120 bash "$root/scripts/x-session.sh" --wm --a11y "$work" \
+  bash "$work/trial.sh" "$work" "$build/ktqtests" >/dev/null 2>&1 || true
 # A log line reads: TIME - SPEECH OUTPUT: 'WORDS'{'established': False}
 sed -nE "s/^.*SPEECH OUTPUT: '(.*)' ?\[?\{'established.*$/\1/p" "$work/orca.log" | grep -v '^ *$'

@@ -19,14 +19,13 @@ TEST_P(TypedCodeTest, WaitsOnlyWhileTheTextBeginsACodeAndIsNoneYet) {
     EXPECT_EQ(IsUnfinishedCode(bank, GetParam().typed), GetParam().unfinished);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Codes, TypedCodeTest,
-    ::testing::Values(Typed{"FirstKey", "T", true}, Typed{"SharedBeginning", "T1", true},
-                      Typed{"WholeCodeThatBeginsAnother", "T1A1", false},
-                      Typed{"WholeCode", "T1B02", false}, Typed{"BeginsNoCode", "T1C", false},
-                      Typed{"CaseCounts", "t1a1", false}, Typed{"Emptied", "", true},
-                      Typed{"LongerThanAnyCode", "T1B023", false}),
-    [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(Codes, TypedCodeTest,
+                         ::testing::Values(Typed{"SharedBeginning", "T1", true},
+                                           Typed{"Emptied", "", true},
+                                           Typed{"WholeCodeThatBeginsAnother", "T1A1", false},
+                                           Typed{"BeginsNoCode", "T1C", false},
+                                           Typed{"CaseCounts", "t1a1", false}),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST(SpokenTest, AWrongAnswerWithoutACorrectLetterSaysOnlyThat) {
     EXPECT_EQ(ResultAnnouncement(false, "", "anything"), "Wrong.");
