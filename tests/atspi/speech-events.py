@@ -1,14 +1,12 @@
-# What a screen reader hears of a trial, read as AT-SPI events in a session of
-# its own (scripts/x-session.sh --wm --a11y): each question and each result
-# is a notification that becomes showing, named with the words to speak.
-#   speech-events.py PROGRAM SAMPLE_FOLDER WORK_DIR
+# What a screen reader hears of a trial, as AT-SPI events: each question and
+# result is a notification that shows, named with the words to speak.
+#   x-session.sh --wm --a11y WORK speech-events.py PROGRAM SAMPLE_FOLDER WORK
 import shutil, subprocess, sys, threading, time
 
 import pyatspi
 from gi.repository import GLib
 
-program, samples, work = sys.argv[1:4]
-folder = work + "/folder"
+program, samples, folder = sys.argv[1], sys.argv[2], sys.argv[3] + "/folder"
 shutil.rmtree(folder, ignore_errors=True)
 shutil.copytree(samples, folder)
 spoken, asked = [], []

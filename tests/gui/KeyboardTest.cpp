@@ -93,8 +93,6 @@ TEST_F(KeyboardTest, TabGoesRoundATrialPastTheAnswerBoxesAndTheAskedList) {
 // before the click's changes were shown ("Create SWOT file").
 TEST_F(KeyboardTest, PrepareHandsTheFocusOnToStartAsItDisablesItself) {
     Start();
-    form->Panel2.Hide();
-    skin->Flush();
     Activate();
     auto* chooser = WidgetOf<QComboBox>(form->ComboBox1);
     chooser->setCurrentIndex(0);

@@ -6,30 +6,17 @@
 namespace ktq {
 namespace {
 
-struct Typed {
-    const char* name;
-    Text typed;
-    bool unfinished;
-};
-
-class TypedCodeTest : public ::testing::TestWithParam<Typed> {};
-
-TEST_P(TypedCodeTest, WaitsOnlyWhileTheTextBeginsACodeAndIsNoneYet) {
+TEST(TypedCodeTest, WaitsOnlyWhileTheTextBeginsACodeAndIsNoneYet) {
     const LineList bank = {"T1A1\tA", "T1A10\tB", "T1B02\tC"};
-    EXPECT_EQ(IsUnfinishedCode(bank, GetParam().typed), GetParam().unfinished);
+    EXPECT_TRUE(IsUnfinishedCode(bank, "T1"));
+    EXPECT_TRUE(IsUnfinishedCode(bank, ""));       // emptied: no random question
+    EXPECT_FALSE(IsUnfinishedCode(bank, "T1A1"));  // whole, though it begins T1A10
+    EXPECT_FALSE(IsUnfinishedCode(bank, "T1C"));   // begins none: the last entry, as before
+    EXPECT_FALSE(IsUnfinishedCode(bank, "t1a1"));
 }
-
-INSTANTIATE_TEST_SUITE_P(Codes, TypedCodeTest,
-                         ::testing::Values(Typed{"SharedBeginning", "T1", true},
-                                           Typed{"Emptied", "", true},
-                                           Typed{"WholeCodeThatBeginsAnother", "T1A1", false},
-                                           Typed{"BeginsNoCode", "T1C", false},
-                                           Typed{"CaseCounts", "t1a1", false}),
-                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST(SpokenTest, AWrongAnswerWithoutACorrectLetterSaysOnlyThat) {
     EXPECT_EQ(ResultAnnouncement(false, "", "anything"), "Wrong.");
-    // No second full stop after one the answer has.
     EXPECT_EQ(ResultAnnouncement(false, "B", " 3.5 MHz. "), "Wrong. The answer is B: 3.5 MHz.");
 }
 
