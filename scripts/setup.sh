@@ -8,6 +8,7 @@ packages=(build-essential cmake qt6-base-dev libxcb1-dev libjpeg62-turbo-dev lib
           xvfb xauth libgl1-mesa-dev fonts-dejavu-core fonts-liberation imagemagick locales
           librsvg2-bin desktop-file-utils appstream dpkg-dev file clang-format
           clang libclang-rt-dev
+          libsqlite3-dev
           openbox x11-utils xdotool dbus-daemon at-spi2-core python3-pyatspi orca)
 missing=()
 for p in "${packages[@]}"; do

@@ -4,6 +4,7 @@
 // window exists (numbers 0, flags false, texts and lists empty).
 #include <vector>
 
+#include "history/DrillSchedule.h"
 #include "platform/DateTime.h"
 #include "platform/FileName.h"
 #include "platform/SettingsStore.h"
@@ -38,6 +39,8 @@ struct RunState {
     // The prepared bank file QuestionBank was loaded from; empty when it was
     // built from a pool.
     Text QuestionBankFile;
+    // The chosen pool's codes, worked out when first needed.
+    LineList PoolCodes;
     LineList StudyNotes;
     LineList RuleLines;
     Text SectionSign;
@@ -60,6 +63,23 @@ struct RunState {
     bool AnswerPending = false;
     int TicksSinceAnswer = 0;
     Text IncorrectList;
+
+    // Practice exam.
+    bool ExamRunning = false;
+    LineList ExamCodes;            // as drawn, in the order shown
+    std::size_t ExamPosition = 0;  // of the question on screen in ExamCodes
+    LineList ExamCorrectLetters;   // per answer given, the letter judged against
+    LineList ExamChosenLetters;
+    DateTime ExamStartTime;
+    // Label5, Label7 and Label15 as the trial left them while they show an exam.
+    LineList ExamTrialCounters;
+    // The enabled states of the controls an exam locks, as it found them.
+    std::vector<bool> ExamLockedEnabled;
+
+    // The drill ("Weakest first").
+    int TargetRetentionPercent = 90;
+    int DrillDraws = 0;  // drawn so far
+    std::vector<Relearning> DrillRelearning;
 
     // What a screen reader is to say now, and how many times something was
     // said: the same words said again are said again.

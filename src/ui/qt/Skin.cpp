@@ -13,6 +13,7 @@
 #include "ui/qt/AccessibleViews.h"
 #include "ui/qt/AnswerBoxSupport.h"
 #include "ui/qt/ControlTexts.h"
+#include "ui/qt/ProgressWindow.h"
 #include "ui/qt/QtLook.h"
 #include "ui/qt/WindowFrameQuery.h"
 
@@ -75,9 +76,15 @@ Skin::Skin(TForm1& form)
     InstallAccessibleViews();
     Build();
     speech_ = std::make_unique<SpeechLine>(*window_);
+    form_.OnProgressRequested = [this] {
+        if (progress_ == nullptr)
+            progress_ = new ProgressWindow(form_, *this, window_.get());
+        progress_->Present();
+    };
 }
 
 Skin::~Skin() {
+    form_.OnProgressRequested = nullptr;
     form_.SetObserver(nullptr);
     for (Control* c : form_.AllControls()) c->SetObserver(nullptr);
     // The widgets belong to the window; the views only point at them.
@@ -188,6 +195,8 @@ void Skin::Flush() {
 void Skin::UserInput(const std::function<void()>& action) {
     form_.RunGuarded(action);
     Flush();
+    if (progress_ != nullptr)
+        progress_->FollowAnswers();
 }
 
 void Skin::UserTyping(const std::function<void()>& action) {
