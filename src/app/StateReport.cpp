@@ -67,6 +67,7 @@ const std::map<std::string, Describer>& Table() {
         {"IncorrectList", TextOf(&RunState::IncorrectList)},
         {"ExamRunning", FlagOf(&RunState::ExamRunning)},
         {"ExamCodes", ListOf(&RunState::ExamCodes)},
+        {"Announcement", TextOf(&RunState::Announcement)},
         {"HoverColor", ColorOf(&RunState::HoverColor)},
         {"CorrectColor", ColorOf(&RunState::CorrectColor)},
         {"SpareColor2", ColorOf(&RunState::SpareColor2)},

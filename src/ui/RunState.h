@@ -84,6 +84,11 @@ struct RunState {
     int DrillDraws = 0;  // drawn so far
     std::vector<Relearning> DrillRelearning;
 
+    // What a screen reader is to say now, and how many times something was
+    // said: the same words said again are said again.
+    Text Announcement;
+    int AnnouncementCount = 0;
+
     // Colours.
     Color HoverColor = 0;
     Color CorrectColor = 0;

@@ -138,6 +138,10 @@ class TForm1 : public Form {
     // selection found. A new note joins those already shown.
     void AddStatusNote(const Text& note);
     void ClearStatusNotes();
+    // Hands words to a screen reader (the skin speaks them, the driver's
+    // `state Announcement` prints them). Composed where the question is shown
+    // and the answer scored (ui/Spoken.h).
+    void Announce(const Text& words);
 
     // ---- Question pools (pool/) ----
     void ComboBox1Change();
