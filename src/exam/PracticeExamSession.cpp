@@ -99,6 +99,8 @@ void TForm1::FinishPracticeExam() {
     for (RichEdit* box : {&RichEdit1, &RichEdit2, &RichEdit3, &RichEdit4, &RichEdit5}) box->Hide();
     Memo1.Clear();
     for (const Text& line : report) Memo1.AppendLine(line);
+    // The result is the first thing a screen reader says; the rest is in the text area.
+    Announce(report.front());
     const int done = static_cast<int>(answers.size());
     Label5.SetText(std::to_string(done));
     Label7.SetText(std::to_string(right));
