@@ -13,14 +13,18 @@ std::string Cp1252ToUtf8(const Text& text);
 // Characters that Windows-1252 cannot hold become '?', and so does every byte
 // that is not part of a well-formed UTF-8 sequence.
 Text Utf8ToCp1252(std::string_view utf8);
-// The same for text that must be well-formed UTF-8 throughout: nothing when a
-// byte is not part of a well-formed sequence (overlong forms, encoded
-// surrogates and code points above U+10FFFF are not well formed).
-std::optional<Text> StrictUtf8ToCp1252(std::string_view utf8);
+// The same for text that must come through whole: nothing when a byte is not
+// part of a well-formed sequence (overlong forms, encoded surrogates and code
+// points above U+10FFFF are not well formed) or a character is one that
+// Windows-1252 cannot hold.
+std::optional<Text> ExactUtf8ToCp1252(std::string_view utf8);
 
 enum class ByteOrder { LittleEndian, BigEndian };
 // UTF-16 code units as far as they are well formed: an odd last byte and
 // everything from the first unpaired surrogate on are left out.
 Text Utf16ToCp1252(std::string_view bytes, ByteOrder order);
+// UTF-32 code units as far as they are valid code points; the last bytes that
+// do not fill a unit are left out.
+Text Utf32ToCp1252(std::string_view bytes, ByteOrder order);
 
 }  // namespace ktq
