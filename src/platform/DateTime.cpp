@@ -6,6 +6,8 @@
 #include <ctime>
 #include <string_view>
 
+#include "text/CodePage.h"
+
 namespace ktq {
 namespace {
 
@@ -106,6 +108,18 @@ std::string FormatDateTimeForLocale(DateTime t) {
     if (std::strftime(buf, sizeof buf, "%x %X", &tm) == 0)
         return FormatDateTime(t);
     return buf;
+}
+
+std::string FormatIsoDateTime(DateTime t) {
+    const CivilTime c = ToCivil(t);
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%04d-%02u-%02u %02d:%02d:%02d", c.year, c.month, c.day, c.hour,
+                  c.minute, c.second);
+    return buf;
+}
+
+std::string LocalDateTimeOrIso(const std::string& utf8, DateTime t) {
+    return ExactUtf8ToCp1252(utf8).value_or(FormatIsoDateTime(t));
 }
 
 std::int64_t WholeSecondsBetween(DateTime a, DateTime b) {

@@ -22,6 +22,12 @@ std::string FormatDateTime(DateTime t);
 // Short date and long time in the C library's LC_TIME locale (UTF-8 text),
 // or FormatDateTime where that is C or POSIX.
 std::string FormatDateTimeForLocale(DateTime t);
+// ISO 8601: "2026-12-08 14:03:05".
+std::string FormatIsoDateTime(DateTime t);
+// A locale's date and time text (UTF-8) in Windows-1252, or, where it holds
+// characters Windows-1252 cannot hold (Persian or Arabic digits, Japanese
+// date signs), the same point in ISO 8601, which every reader can read.
+std::string LocalDateTimeOrIso(const std::string& utf8, DateTime t);
 // Whole seconds between two points, whichever comes first.
 std::int64_t WholeSecondsBetween(DateTime a, DateTime b);
 

@@ -23,7 +23,7 @@ class HeadlessPlatform : public Platform {
 
     DateTime Now() override { return now_; }
     // In the C library's LC_TIME locale, which the driver takes from the
-    // environment.
+    // environment (ISO 8601 where it writes what Windows-1252 cannot hold).
     Text LocalDateTimeText(DateTime t) override;
     std::uint64_t HighResolutionCounter() override;
     void ShowMessage(const Text& title, const Text& text) override;

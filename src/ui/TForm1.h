@@ -3,6 +3,7 @@
 // the event handlers. Handlers are defined in the folder of their subsystem
 // (app/, pool/, exam/, study/), so each file holds one subsystem.
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "platform/Platform.h"
@@ -18,7 +19,9 @@ class TForm1 : public Form {
     explicit TForm1(Platform& platform);
 
     Platform& Sys() { return platform_; }
-    FileSystem& Files() { return platform_.Files(); }
+    // The working folder's files, as every handler reaches them: the
+    // platform's, or their read-only layer when another window has the folder.
+    FileSystem& Files() { return readOnlyFiles_ ? *readOnlyFiles_ : platform_.Files(); }
     RunState state;
 
     // Lookup by designed name, the window's own included.
@@ -119,6 +122,11 @@ class TForm1 : public Form {
     std::vector<Control*> TabOrder() const;
 
     // ---- Application shell (app/) ----
+    // Before FormCreate: takes the folder's lock, or, when another window
+    // holds it, asks whether to open the folder read-only. `readOnly` opens it
+    // so without asking. False when the user chose to quit instead.
+    bool TakeFolder(bool readOnly);
+    void OpenReadOnly();
     void FormCreate();
     void FormActivate();
     void FormClose();
@@ -181,6 +189,7 @@ class TForm1 : public Form {
 
     void BindEvents();
     Platform& platform_;
+    std::unique_ptr<FileSystem> readOnlyFiles_;
 };
 
 }  // namespace ktq

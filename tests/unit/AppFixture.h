@@ -29,9 +29,14 @@ class Program {
         platform_.SetScreenHeight(screenHeight);
         form_ = std::make_unique<TForm1>(platform_);
     }
-    void Start() {
+    // As the programs start: the folder is taken first (false when the user
+    // quits rather than open it read-only).
+    bool Start(bool readOnly = false) {
+        if (!form_->TakeFolder(readOnly))
+            return false;
         form_->RunGuarded([this] { form_->FormCreate(); });
         form_->RunGuarded([this] { form_->FormActivate(); });
+        return true;
     }
     void Close() {
         form_->RunGuarded([this] { form_->FormClose(); });
