@@ -14,8 +14,6 @@ constexpr const char* kRetiredPool =
     "FINAL Revised 2015-2019 General Class Question Pool 2-11-2015.txt";
 constexpr const char* kMakerCredit = " KTQTests developers 2026";
 constexpr const char* kReadOnlyCaption = "  [read-only]";
-constexpr const char* kReadOnlyNote =
-    "Read-only: this folder is open in another window, nothing is written to it.";
 constexpr const char* kMissingFilesText =
     "No suitable TXT Pool files found in the current folder. Copy them to this application's "
     "folder and restart this software.\r\n\r\nText versions can be created by opening the "
@@ -230,8 +228,7 @@ void TForm1::FormActivate() {
     FillPoolChooser(*this);
     ResetPoolAndBank(*this);
     ShowNoticeAtFirstStart(*this);
-    if (state.ReadOnlyFolder)
-        AddStatusNote(kReadOnlyNote);
+    ClearStatusNotes();
 }
 
 void TForm1::FormClose() {

@@ -31,7 +31,8 @@ void WriteHolder(int fd) {
 // The last holder removes the file as it lets go, so a lock got on the file
 // it had open guards nothing: the name must still lead to that file.
 bool StillNamedSo(int fd, const std::filesystem::path& file) {
-    struct stat opened {}, named {};
+    struct stat opened {
+    }, named{};
     return ::fstat(fd, &opened) == 0 && ::stat(file.c_str(), &named) == 0 &&
            opened.st_dev == named.st_dev && opened.st_ino == named.st_ino;
 }

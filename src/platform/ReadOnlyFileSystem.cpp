@@ -63,11 +63,12 @@ int ReadOnlyFileSystem::ContentOf(const FileName& name, std::string& content) {
         return 0;
     }
     const std::optional<EntryInfo> entry = disk_.Stat(name);
-    if (!entry || entry->kind != EntryKind::File)
-        return !entry                                ? ENOENT
-               : entry->kind == EntryKind::Folder    ? EISDIR
-               : entry->kind == EntryKind::Unreachable ? entry->error
-                                                     : EINVAL;
+    if (!entry)
+        return ENOENT;
+    if (entry->kind != EntryKind::File)
+        return entry->kind == EntryKind::Folder ? EISDIR
+               : entry->error != 0              ? entry->error
+                                                : EINVAL;
     try {
         content = disk_.Read(name, kLargestReadableFile);
     } catch (const IoError&) {
@@ -77,7 +78,8 @@ int ReadOnlyFileSystem::ContentOf(const FileName& name, std::string& content) {
 }
 
 int ReadOnlyFileSystem::RenameOver(const FileName& from, const FileName& to) {
-    if (const std::optional<EntryInfo> target = Stat(to); target && target->kind == EntryKind::Folder)
+    if (const std::optional<EntryInfo> target = Stat(to);
+        target && target->kind == EntryKind::Folder)
         return EISDIR;
     std::string content;
     if (const int failure = ContentOf(from, content); failure != 0)
@@ -103,7 +105,8 @@ int ReadOnlyFileSystem::Append(const FileName& name, std::string_view bytes) {
 }
 
 void ReadOnlyFileSystem::Remove(const FileName& name) {
-    if (const std::optional<EntryInfo> entry = Stat(name); entry && entry->kind != EntryKind::Folder)
+    if (const std::optional<EntryInfo> entry = Stat(name);
+        entry && entry->kind != EntryKind::Folder)
         kept_[name.System()] = std::nullopt;
 }
 

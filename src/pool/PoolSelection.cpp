@@ -33,8 +33,8 @@ Text ReadingNote(const FileName& pool, const SavedTextReading& reading, std::int
     if (!reading.Mixed())
         return "";
     const std::size_t n = reading.windows1252Lines;
-    return pool.Quoted() + " read as UTF-8; " + std::to_string(n) +
-           (n == 1 ? " line" : " lines") + " read as Windows-1252";
+    return pool.Quoted() + " read as UTF-8; " + std::to_string(n) + (n == 1 ? " line" : " lines") +
+           " read as Windows-1252";
 }
 
 // The copy of the chosen pool, read into PoolLines. A name under which there

@@ -107,12 +107,11 @@ bool Holds(char32_t cp, char c) {
     return c != '?' || cp == U'?';
 }
 
-// The decoded text. An ill-formed byte becomes '?', or, when `exact`, ends
-// the decoding with nothing, as does a character Windows-1252 cannot hold.
-std::optional<Text> DecodeUtf8(std::string_view utf8, bool exact) {
-    // Never longer than the input: written in place, cut to size last.
-    Text out(utf8.size(), '\0');
-    char* const start = out.data();
+// The decoded text written to `start`, which has room for as many characters
+// as `utf8` has bytes; its length. An ill-formed byte becomes '?', or, when
+// `exact`, ends the decoding with nothing, as does a character Windows-1252
+// cannot hold.
+std::optional<std::size_t> DecodeUtf8(std::string_view utf8, char* const start, bool exact) {
     char* next = start;
     std::size_t i = 0;
     while (i < utf8.size()) {
@@ -137,7 +136,16 @@ std::optional<Text> DecodeUtf8(std::string_view utf8, bool exact) {
         *next++ = c;
         i += length;
     }
-    out.resize(static_cast<std::size_t>(next - start));
+    return static_cast<std::size_t>(next - start);
+}
+
+// Never longer than the input: written in place, cut to size last.
+std::optional<Text> DecodeUtf8(std::string_view utf8, bool exact) {
+    Text out(utf8.size(), '\0');
+    const std::optional<std::size_t> length = DecodeUtf8(utf8, out.data(), exact);
+    if (!length)
+        return std::nullopt;
+    out.resize(*length);
     return out;
 }
 
@@ -156,6 +164,10 @@ Text Utf8ToCp1252(std::string_view utf8) {
 
 std::optional<Text> ExactUtf8ToCp1252(std::string_view utf8) {
     return DecodeUtf8(utf8, true);
+}
+
+std::optional<std::size_t> ExactUtf8ToCp1252(std::string_view utf8, char* out) {
+    return DecodeUtf8(utf8, out, true);
 }
 
 Text Utf16ToCp1252(std::string_view bytes, ByteOrder order) {

@@ -1,6 +1,7 @@
 #pragma once
 // The one place where Windows-1252 meets Unicode: the skin, the driver, the
 // file-name layer and the reading of text files convert here and nowhere else.
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,6 +19,9 @@ Text Utf8ToCp1252(std::string_view utf8);
 // points above U+10FFFF are not well formed) or a character is one that
 // Windows-1252 cannot hold.
 std::optional<Text> ExactUtf8ToCp1252(std::string_view utf8);
+// The same written to `out`, which has room for as many characters as `utf8`
+// has bytes: the length written, or nothing.
+std::optional<std::size_t> ExactUtf8ToCp1252(std::string_view utf8, char* out);
 
 enum class ByteOrder { LittleEndian, BigEndian };
 // UTF-16 code units as far as they are well formed: an odd last byte and

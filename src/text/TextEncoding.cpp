@@ -77,17 +77,19 @@ std::size_t LineEnd(std::string_view s, std::size_t i, bool& high) {
 void DecodeLinesInPlace(std::string& text, std::size_t from, bool marked, SavedTextReading& r) {
     const std::size_t size = text.size();
     std::size_t in = from, out = 0, utf8Lines = 0;
+    std::string decoded;  // one line's UTF-8 reading, kept only when it is exact
     while (in < size) {
         bool high = false;
         const std::size_t end = LineEnd(text, in, high);
-        std::optional<Text> decoded;
+        std::optional<std::size_t> length;
         if (high) {
-            decoded = ExactUtf8ToCp1252(std::string_view(text).substr(in, end - in));
-            ++(decoded ? utf8Lines : r.windows1252Lines);
+            decoded.resize(std::max(decoded.size(), end - in));
+            length = ExactUtf8ToCp1252(std::string_view(text).substr(in, end - in), decoded.data());
+            ++(length ? utf8Lines : r.windows1252Lines);
         }
-        if (decoded) {
-            std::memcpy(text.data() + out, decoded->data(), decoded->size());
-            out += decoded->size();
+        if (length) {
+            std::memcpy(text.data() + out, decoded.data(), *length);
+            out += *length;
         } else {
             if (out != in)
                 std::memmove(text.data() + out, text.data() + in, end - in);

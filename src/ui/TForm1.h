@@ -139,7 +139,8 @@ class TForm1 : public Form {
     void Timer2Timer();
     void CheckBox3Click();
     // The status line: notes that need no message box, such as what a pool
-    // selection found. A new note joins those already shown.
+    // selection found. A new note joins those already shown; a read-only
+    // folder stays said.
     void AddStatusNote(const Text& note);
     void ClearStatusNotes();
 

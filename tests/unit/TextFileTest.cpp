@@ -88,9 +88,24 @@ TEST(TextFileWriting, AWriteIntoAMissingFolderIsReported) {
     EXPECT_THROW(WriteLinesReplacing(folder.Files(), "no-such-folder/x.txt", {"a"}), IoError);
 }
 
-TEST(TextFileAppending, NeedsAnExistingFile) {
+// What stands in the file's place is said: a folder is not "file not found".
+std::string AppendFailure(WorkingFolder& folder) {
+    try {
+        AppendLine(folder.Files(), "qstnslog.txt", "T1A01");
+    } catch (const IoError& e) {
+        return e.what();
+    }
+    return "";
+}
+
+TEST(TextFileAppending, NeedsAnExistingFileAndSaysWhatIsThereInstead) {
     WorkingFolder folder;
-    EXPECT_THROW(AppendLine(folder.Files(), "qstnslog.txt", "T1A01"), IoError);
+    EXPECT_EQ(AppendFailure(folder),
+              "Cannot open file \"qstnslog.txt\" for appending: No such file or directory");
+    std::filesystem::create_directory(folder.PathOf("qstnslog.txt"));
+    EXPECT_EQ(AppendFailure(folder),
+              "Cannot open file \"qstnslog.txt\" for appending: it is a folder");
+    std::filesystem::remove(folder.PathOf("qstnslog.txt"));
     folder.Write("qstnslog.txt", "");
     AppendLine(folder.Files(), "qstnslog.txt", "T1A01");
     AppendLine(folder.Files(), "qstnslog.txt", "T1A02");
