@@ -78,14 +78,12 @@ TEST(PoolSavedAs, AUtf16WorkingCopyIsReadAtStart) {
 TEST(PoolSavedAs, OneBadByteInAUtf8PoolIsOneWindows1252Line) {
     PoolProgram p;
     std::string saved = SavedAs(kPool, Saving::Utf8);
-    saved.insert(saved.find("B. 10 W") + 4, "\xFF");
+    saved.insert(saved.find("B. 10 W") + 7, "\xFF");
     p.folder.Write("Tech Pool 2026-2030.txt", saved);
     p.Start();
     p.Select("Tech Pool 2026-2030.txt");
     LineList expected = SplitLines(kPool);
-    expected[6] =
-        "B. 1\xFF"
-        "0 W";
+    expected[6] = "B. 10 W\xFF";
     EXPECT_EQ(p.Form().state.PoolLines, expected);
     EXPECT_EQ(p.Form().Label38.GetText(),
               "\"Tech Pool 2026-2030.txt\" read as UTF-8; 1 line read as Windows-1252");
