@@ -74,6 +74,14 @@ const std::vector<SettingRow>& SettingsTable() {
                 f.Label24.SetText(std::to_string(f.TrackBar1.Position() + 2) + "S  ");
             },
             [](const TForm1& f) { return f.TrackBar1.Position(); }),
+        Flag(
+            "KTQExamsWeakestFirst", false, [](TForm1& f, bool v) { f.CheckBox4.SetChecked(v); },
+            [](const TForm1& f) { return f.CheckBox4.Checked(); }),
+        // The recall below which the drill takes a question again, in percent.
+        Integer(
+            "KTQExamsRetention", 90, 70, 97, O::Clamp,
+            [](TForm1& f, int v) { f.SetTargetRetention(v); },
+            [](const TForm1& f) { return f.state.TargetRetentionPercent; }),
         // Starts of this version are counted up to five.
         Integer(
             "KTQExamsStartCount", 0, 0, 5, O::Clamp,

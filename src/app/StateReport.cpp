@@ -93,6 +93,19 @@ const std::map<std::string, std::pair<StateArgument, FormDescriber>>& FormTable(
               const StudyHistory* h = f.History();
               out.push_back(FourDecimals(h ? h->RecallAt(code, f.Sys().UtcNowMs()) : 0.0));
           }}},
+        {"DueCount",
+         {StateArgument::None, [](TForm1& f, const std::string&,
+                                  LineList& out) { out.push_back(std::to_string(f.DueNow())); }}},
+        {"DueForecast",
+         {StateArgument::None,
+          [](TForm1& f, const std::string&, LineList& out) {
+              for (int n : f.DueForecastNow(14)) out.push_back(std::to_string(n));
+          }}},
+        {"NextCodes",
+         {StateArgument::Count,
+          [](TForm1& f, const std::string& count, LineList& out) {
+              out = f.DrillNextCodes(static_cast<std::size_t>(std::stoi(count)));
+          }}},
     };
     return table;
 }

@@ -86,6 +86,8 @@ void TForm1::AnswerMouseDown(int number, MouseButton button) {
         Label7.SetText(std::to_string(s.CorrectCount));
     } else {
         s.IncorrectList += s.QuestionCode + kTab + s.AnswerLetter + kTab + letter + ",";
+        if (CheckBox4.Checked())
+            s.DrillRelearning.push_back({s.QuestionCode, s.DrillDraws + kQuestionsBeforeReturn});
     }
     ++s.DoneCount;
     Label5.SetText(std::to_string(s.DoneCount));

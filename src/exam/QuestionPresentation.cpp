@@ -94,10 +94,15 @@ void TForm1::ShowQuestion(const Text& code) {
     RunState& s = state;
     if (!s.QuestionBank.empty()) {
         std::optional<std::size_t> index;
-        if (code.empty())
-            index = ChooseAtRandom(*this);
-        else
+        if (!code.empty()) {
             index = FindEntryByCodeOrLast(s.QuestionBank, code);
+        } else if (CheckBox4.Checked() && history_) {
+            // The drill has no cycle: a question answered wrongly must come back.
+            Label18.SetText(std::to_string(Memo2.LineCount() + 1));
+            index = DrawForDrill();
+        } else {
+            index = ChooseAtRandom(*this);
+        }
         if (index) {
             // A copy: the figure step and the change handlers may touch the bank.
             const Text entry = s.QuestionBank[*index];

@@ -27,14 +27,6 @@ const char* ModeName(AnswerMode m) {
     return "trial";
 }
 
-AnswerMode ModeOf(const std::string& name) {
-    if (name == "learning")
-        return AnswerMode::Learning;
-    if (name == "exam")
-        return AnswerMode::Exam;
-    return AnswerMode::Trial;
-}
-
 bool IsDamage(int code) {
     const int primary = code & 0xFF;
     return primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB;
@@ -68,6 +60,12 @@ class AnswerStore::Statement {
     ~Statement() { sqlite3_finalize(stmt_); }
     Statement(const Statement&) = delete;
     Statement& operator=(const Statement&) = delete;
+    // Ready to run again with new values.
+    Statement& Reset() {
+        sqlite3_reset(stmt_);
+        sqlite3_clear_bindings(stmt_);
+        return *this;
+    }
 
     void Bind(int n, const Text& cp1252) {
         const std::string utf8 = Cp1252ToUtf8(cp1252);
@@ -93,6 +91,8 @@ class AnswerStore::Statement {
     AnswerStore& store_;
     sqlite3_stmt* stmt_ = nullptr;
 };
+
+AnswerStore::~AnswerStore() = default;
 
 void AnswerStore::Closer::operator()(sqlite3* db) const {
     sqlite3_close_v2(db);
@@ -152,9 +152,12 @@ void AnswerStore::Migrate() {
 
 void AnswerStore::Record(std::int64_t utcMs, const Text& levelTag, const Text& yearText,
                          const StoredAnswer& answer) {
-    Statement s(*this,
-                "INSERT INTO answers (answered_at, level_tag, year_text, code, chosen, correct, "
-                "mode) VALUES (?, ?, ?, ?, ?, ?, ?);");
+    if (!insert_)
+        insert_ = std::make_unique<Statement>(
+            *this,
+            "INSERT INTO answers (answered_at, level_tag, year_text, code, chosen, correct, mode) "
+            "VALUES (?, ?, ?, ?, ?, ?, ?);");
+    Statement& s = insert_->Reset();
     s.Bind(1, utcMs);
     s.Bind(2, levelTag);
     s.Bind(3, yearText);
@@ -165,25 +168,20 @@ void AnswerStore::Record(std::int64_t utcMs, const Text& levelTag, const Text& y
     s.Step("written");
 }
 
-std::vector<StoredAnswer> AnswerStore::AnswersSince(const Text& levelTag, const Text& yearText,
-                                                    std::int64_t afterId) {
-    Statement s(*this,
-                "SELECT id, answered_at, code, chosen, correct, mode FROM answers "
-                "WHERE level_tag = ? AND year_text = ? AND id > ? ORDER BY id;");
+std::vector<PastAnswer> AnswerStore::AnswersSince(const Text& levelTag, const Text& yearText,
+                                                  std::int64_t afterId) {
+    // Right or wrong is decided here, so only the code is text to convert.
+    if (!since_)
+        since_ = std::make_unique<Statement>(
+            *this,
+            "SELECT id, answered_at, code, correct <> '' AND chosen = correct FROM answers "
+            "WHERE level_tag = ? AND year_text = ? AND id > ? ORDER BY id;");
+    Statement& s = since_->Reset();
     s.Bind(1, levelTag);
     s.Bind(2, yearText);
     s.Bind(3, afterId);
-    std::vector<StoredAnswer> rows;
-    while (s.Step("read")) {
-        StoredAnswer a;
-        a.id = s.Int(0);
-        a.utcMs = s.Int(1);
-        a.code = s.TextOf(2);
-        a.chosen = s.TextOf(3);
-        a.correct = s.TextOf(4);
-        a.mode = ModeOf(s.TextOf(5));
-        rows.push_back(std::move(a));
-    }
+    std::vector<PastAnswer> rows;
+    while (s.Step("read")) rows.push_back({s.Int(0), s.Int(1), s.TextOf(2), s.Int(3) != 0});
     return rows;
 }
 

@@ -26,6 +26,14 @@ struct StoredAnswer {
     AnswerMode mode = AnswerMode::Trial;
 };
 
+// What the memory model needs of a recorded answer.
+struct PastAnswer {
+    std::int64_t id = 0;
+    std::int64_t utcMs = 0;
+    Text code;
+    bool right = false;
+};
+
 // Why the database cannot serve. A damaged one may be moved aside and
 // replaced; one that cannot be written (or was made by a newer program) is
 // left alone.
@@ -46,14 +54,15 @@ class AnswerStore {
     // Opens the database at `path` (created when missing) and brings its
     // schema up to date. Throws AnswerStoreError.
     explicit AnswerStore(const std::string& path);
+    ~AnswerStore();
     AnswerStore(const AnswerStore&) = delete;
     AnswerStore& operator=(const AnswerStore&) = delete;
 
     void Record(std::int64_t utcMs, const Text& levelTag, const Text& yearText,
                 const StoredAnswer& answer);
     // The pool's answers with an id above `afterId`, in the order recorded.
-    std::vector<StoredAnswer> AnswersSince(const Text& levelTag, const Text& yearText,
-                                           std::int64_t afterId);
+    std::vector<PastAnswer> AnswersSince(const Text& levelTag, const Text& yearText,
+                                         std::int64_t afterId);
 
   private:
     class Statement;
@@ -66,6 +75,8 @@ class AnswerStore {
     [[noreturn]] void Fail(int code, const char* what);
 
     std::unique_ptr<sqlite3, Closer> db_;
+    // Prepared once; an answer is recorded and read back many times a session.
+    std::unique_ptr<Statement> insert_, since_;
 };
 
 // Moves a damaged database and its journal files aside under the name

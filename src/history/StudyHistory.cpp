@@ -24,10 +24,9 @@ void StudyHistory::Forget() {
     moments_.clear();
 }
 
-void StudyHistory::Take(const StoredAnswer& a) {
-    const bool right = !a.correct.empty() && a.chosen == a.correct;
-    TakeAnswer(questions_[a.code], right, a.utcMs);
-    moments_.push_back({a.utcMs, right});
+void StudyHistory::Take(const PastAnswer& a) {
+    TakeAnswer(questions_[a.code], a.right, a.utcMs);
+    moments_.push_back({a.utcMs, a.right});
     lastId_ = std::max(lastId_, a.id);
 }
 
@@ -75,7 +74,7 @@ std::vector<Text> StudyHistory::Open(const Text& levelTag, const Text& yearText,
 
 std::vector<Text> StudyHistory::Refresh(const std::string& stamp) {
     return WithStore(stamp, [this](AnswerStore& store) {
-        for (const StoredAnswer& a : store.AnswersSince(levelTag_, yearText_, lastId_)) Take(a);
+        for (const PastAnswer& a : store.AnswersSince(levelTag_, yearText_, lastId_)) Take(a);
     });
 }
 
@@ -85,7 +84,7 @@ std::vector<Text> StudyHistory::Record(const StoredAnswer& answer, const std::st
         return {};
     return WithStore(stamp, [&](AnswerStore& store) {
         store.Record(answer.utcMs, levelTag_, yearText_, answer);
-        for (const StoredAnswer& a : store.AnswersSince(levelTag_, yearText_, lastId_)) Take(a);
+        for (const PastAnswer& a : store.AnswersSince(levelTag_, yearText_, lastId_)) Take(a);
     });
 }
 

@@ -59,7 +59,7 @@ class StudyHistory {
 
   private:
     void Forget();
-    void Take(const StoredAnswer& answer);
+    void Take(const PastAnswer& answer);
     // Runs `work` on the store; a damaged database is moved aside and a new
     // one started, and the work tried once more on it.
     template <class Work>

@@ -13,9 +13,18 @@ namespace {
 
 constexpr const char* kProgressSuffix = " ^ Progress.txt";
 
+LineList CodesOf(const LineList& records) {
+    LineList codes;
+    codes.reserve(records.size());
+    for (const Text& r : records) codes.push_back(GetField(r, kTab, 1));
+    return codes;
+}
+
+}  // namespace
+
 // Names a damaged database moved aside: "20261208-090000".
-std::string Stamp(DateTime t) {
-    std::string iso = FormatIsoDateTime(t);  // "2026-12-08 09:00:00"
+std::string TForm1::HistoryStamp() {
+    const std::string iso = FormatIsoDateTime(Sys().Now());  // "2026-12-08 09:00:00"
     std::string stamp;
     for (char c : iso) {
         if (c == ' ')
@@ -26,15 +35,6 @@ std::string Stamp(DateTime t) {
     return stamp;
 }
 
-LineList CodesOf(const LineList& records) {
-    LineList codes;
-    codes.reserve(records.size());
-    for (const Text& r : records) codes.push_back(GetField(r, kTab, 1));
-    return codes;
-}
-
-}  // namespace
-
 void TForm1::ShowHistoryNotes(const std::vector<Text>& notes) {
     for (const Text& note : notes) Sys().ShowMessage("Answer history", note);
 }
@@ -44,8 +44,7 @@ void TForm1::OpenHistory() {
         const std::string folder = FileName(Files().Folder()).System();
         history_ = std::make_unique<StudyHistory>(folder + "/" + kHistoryFile);
     }
-    ShowHistoryNotes(
-        history_->Open(state.LevelTag, YearText(state.PoolFileName), Stamp(Sys().Now())));
+    ShowHistoryNotes(history_->Open(state.LevelTag, YearText(state.PoolFileName), HistoryStamp()));
 }
 
 void TForm1::RecordAnswer(const Text& chosen, AnswerMode mode) {
@@ -57,7 +56,7 @@ void TForm1::RecordAnswer(const Text& chosen, AnswerMode mode) {
     a.chosen = chosen;
     a.correct = state.CorrectLetter;
     a.mode = mode;
-    ShowHistoryNotes(history_->Record(a, Stamp(Sys().Now())));
+    ShowHistoryNotes(history_->Record(a, HistoryStamp()));
 }
 
 const LineList& TForm1::PoolCodes() {
@@ -77,7 +76,7 @@ const LineList& TForm1::PoolCodes() {
 ProgressView TForm1::Progress() {
     if (!history_)
         return {};
-    ShowHistoryNotes(history_->Refresh(Stamp(Sys().Now())));
+    ShowHistoryNotes(history_->Refresh(HistoryStamp()));
     const std::int64_t utc = Sys().UtcNowMs();
     return BuildProgress(PoolCodes(), *history_, utc, state.ExamSize, Sys().Now().ms - utc);
 }

@@ -117,7 +117,7 @@ const Design kDesign[] = {
     {"Label38", 112, 369, 690, 13, "", "", Look::WindowBold, kShown, kOn, kFace},
     // Added to the left column and to the free strip under the pool chooser.
     {"Button6", 8, 236, 97, 17, "Practice Exam", "A practice exam drawn as the real one: one question from each group", Look::Window, kShown, kOff, kFace},
-    {"CheckBox4", 160, 39, 100, 17, "Weakest first", "Start draws the questions you are most likely to get wrong, then the new ones", Look::Window, kShown, kOff, kFace},
+    {"CheckBox4", 160, 39, 100, 17, "Weakest first", "Start draws the questions you are most likely to get wrong, then the new ones", Look::Window, kShown, kOn, kFace},
     {"Button8", 312, 38, 97, 17, "Progress", "Where you stand: progress by sub-element and group, and the chance of passing", Look::Window, kShown, kOff, kFace},
     // Question area and details row.
     {"Memo1", 112, 56, 690, 297, "", "", Look::Arial9, kShown, kOn, kWin},

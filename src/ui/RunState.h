@@ -4,6 +4,7 @@
 // window exists (numbers 0, flags false, texts and lists empty).
 #include <vector>
 
+#include "history/DrillSchedule.h"
 #include "platform/DateTime.h"
 #include "platform/FileName.h"
 #include "platform/SettingsStore.h"
@@ -77,6 +78,11 @@ struct RunState {
     LineList ExamTrialCounters;
     // The enabled states of the controls an exam locks, as it found them.
     std::vector<bool> ExamLockedEnabled;
+
+    // The drill ("Weakest first").
+    int TargetRetentionPercent = 90;
+    int DrillDraws = 0;  // drawn so far
+    std::vector<Relearning> DrillRelearning;
 
     // Colours.
     Color HoverColor = 0;

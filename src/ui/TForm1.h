@@ -4,6 +4,7 @@
 // (app/, pool/, exam/, study/), so each file holds one subsystem.
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "history/Progress.h"
@@ -165,6 +166,12 @@ class TForm1 : public Form {
     void Memo2Click();
     void Button5Click();
     void Button6Click();
+    // The drill: the situation its draw works on, and what it would draw.
+    DrillSituation DrillNow();
+    LineList DrillNextCodes(std::size_t count);
+    int DueNow();
+    std::vector<int> DueForecastNow(int days);
+    void SetTargetRetention(int percent);
     void AbandonPracticeExam();
     // The trial's counters again where an exam showed its own.
     void RestoreTrialCounters();
@@ -211,12 +218,14 @@ class TForm1 : public Form {
     // -- pool/ --
     // -- exam/ --
     void RecordExamAnswer(int number);
+    std::optional<std::size_t> DrawForDrill();
     void FinishPracticeExam();
     void LockForExam(bool running);
     // -- study/ --
 
     void BindEvents();
     void ShowHistoryNotes(const std::vector<Text>& notes);
+    std::string HistoryStamp();
     Platform& platform_;
     std::unique_ptr<StudyHistory> history_;
     std::unique_ptr<FileSystem> readOnlyFiles_;

@@ -120,7 +120,7 @@ class GuiTest : public ::testing::Test {
 
     // Saved for a person to look at: in the build folder, or where
     // KTQ_SCREENSHOT_DIR names.
-    void Screenshot(const std::string& name) {
+    void Screenshot(const std::string& name, QWidget* window = nullptr) {
         const char* dir = std::getenv("KTQ_SCREENSHOT_DIR");
 #ifdef KTQ_DEFAULT_SCREENSHOT_DIR
         if (dir == nullptr)
@@ -131,7 +131,8 @@ class GuiTest : public ::testing::Test {
         std::filesystem::create_directories(dir);
         QApplication::processEvents();
         const QString path = QString::fromStdString((std::filesystem::path(dir) / name).string());
-        EXPECT_TRUE(skin->Window().grab().save(path, "PNG")) << path.toStdString();
+        QWidget& shot = window ? *window : skin->Window();
+        EXPECT_TRUE(shot.grab().save(path, "PNG")) << path.toStdString();
     }
 
     testsupport::WorkingFolder folder;

@@ -67,6 +67,8 @@ TEST(Settings, AreWrittenOnlyAtCloseAndReadBackByTheNextRun) {
         EXPECT_EQ(Stored(store, "KTQExamsStartCount"), "<missing>");
         first.Form().TrackBar1.UserSetPosition(9);
         first.Form().CheckBox2.UserClick();
+        first.Form().CheckBox4.UserClick();
+        first.Form().SetTargetRetention(85);
         first.Close();
     }
     EXPECT_EQ(Stored(store, "KTQExamsLeft"), "100");
@@ -75,6 +77,8 @@ TEST(Settings, AreWrittenOnlyAtCloseAndReadBackByTheNextRun) {
     EXPECT_EQ(Stored(store, "KTQExamsSeeDetails"), "0");
     EXPECT_EQ(Stored(store, "KTQExamsExtFigs"), "1");
     EXPECT_EQ(Stored(store, "KTQExamsWrongDelay"), "9");
+    EXPECT_EQ(Stored(store, "KTQExamsWeakestFirst"), "1");
+    EXPECT_EQ(Stored(store, "KTQExamsRetention"), "85");
     EXPECT_EQ(Stored(store, "KTQExamsStartCount"), "1");
     EXPECT_EQ(Stored(store, "KTQExamsShowFlash"), "1");
     EXPECT_EQ(Stored(store, "KTQExamsVersion"), "1.1.0.1");
@@ -85,6 +89,8 @@ TEST(Settings, AreWrittenOnlyAtCloseAndReadBackByTheNextRun) {
     EXPECT_FALSE(second.Form().Panel2.Visible());
     EXPECT_EQ(second.Form().TrackBar1.Position(), 9);
     EXPECT_TRUE(second.Form().CheckBox2.Checked());
+    EXPECT_TRUE(second.Form().CheckBox4.Checked());
+    EXPECT_EQ(second.Form().state.TargetRetentionPercent, 85);
     second.Close();
     EXPECT_EQ(Stored(store, "KTQExamsStartCount"), "2");
 }

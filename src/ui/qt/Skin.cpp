@@ -10,6 +10,7 @@
 
 #include "ui/qt/AnswerBoxSupport.h"
 #include "ui/qt/ControlTexts.h"
+#include "ui/qt/ProgressWindow.h"
 #include "ui/qt/QtLook.h"
 
 namespace ktq {
@@ -45,9 +46,15 @@ Skin::Skin(TForm1& form)
       window_(std::make_unique<FormWindow>(*this)),
       accessibility_([](QAccessibleEvent* e) { QAccessible::updateAccessibility(e); }) {
     Build();
+    form_.OnProgressRequested = [this] {
+        if (progress_ == nullptr)
+            progress_ = new ProgressWindow(form_, *this, window_.get());
+        progress_->Present();
+    };
 }
 
 Skin::~Skin() {
+    form_.OnProgressRequested = nullptr;
     form_.SetObserver(nullptr);
     for (Control* c : form_.AllControls()) c->SetObserver(nullptr);
     // The widgets belong to the window; the views only point at them.
@@ -151,6 +158,8 @@ void Skin::Flush() {
 void Skin::UserInput(const std::function<void()>& action) {
     form_.RunGuarded(action);
     Flush();
+    if (progress_ != nullptr)
+        progress_->FollowAnswers();
 }
 
 void Skin::UserTyping(const std::function<void()>& action) {

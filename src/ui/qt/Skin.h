@@ -20,6 +20,7 @@ class QWidget;
 namespace ktq {
 
 class FormWindow;
+class ProgressWindow;
 
 class Skin : public SkinContext {
   public:
@@ -29,6 +30,8 @@ class Skin : public SkinContext {
     QWidget& Window();
     QWidget* WidgetOf(const Control& control) const;
     QTimer* TimerOf(const Timer& timer) const;
+    // The "Progress" window, once it has been asked for.
+    ProgressWindow* Progress() const { return progress_; }
     // Brings every widget whose control changed up to date. Changes made
     // outside user input are also flushed from the event loop.
     void Flush();
@@ -61,6 +64,7 @@ class Skin : public SkinContext {
 
     TForm1& form_;
     std::unique_ptr<FormWindow> window_;
+    ProgressWindow* progress_ = nullptr;  // owned by the window
     std::vector<std::unique_ptr<ControlView>> views_;
     std::map<const Control*, ControlView*> viewOf_;
     std::map<const Control*, QTimer*> timerOf_;

@@ -1,0 +1,87 @@
+// The "Progress" window over a history of several days: it opens beside the
+// trial, follows the answers given, saves its report, and is drawn for a
+// person to look at.
+#include <QDateTime>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+#include <QTextEdit>
+
+#include "GuiFixture.h"
+#include "history/AnswerStore.h"
+#include "ui/qt/ProgressWindow.h"
+
+namespace ktq::guitest {
+namespace {
+
+// Sub-elements T1 to T3, two groups each, four questions a group.
+std::string ThreeSubelementPool() {
+    std::string pool = "Tech pool 2026\r\n";
+    for (int sub = 1; sub <= 3; ++sub) {
+        pool += "SUBELEMENT T" + std::to_string(sub) + " - PART\r\n";
+        for (char group : {'A', 'B'}) {
+            pool += "T" + std::to_string(sub) + group + " - Group\r\n";
+            for (int n = 1; n <= 4; ++n) {
+                const std::string code =
+                    "T" + std::to_string(sub) + group + "0" + std::to_string(n);
+                pool += code + " (B)\r\nWhich one is " + code +
+                        "?\r\nA. this\r\nB. that\r\nC. neither\r\nD. both\r\n~~\r\n";
+            }
+        }
+    }
+    return pool;
+}
+
+class ProgressWindowTest : public GuiTest {
+  protected:
+    void SetUp() override {
+        GuiTest::SetUp();
+        WriteFile("tech 2026 pool.txt", ThreeSubelementPool());
+        // Five study days before today, getting better.
+        AnswerStore store(folder.PathOf(kHistoryFile));
+        const std::int64_t now = QDateTime::currentMSecsSinceEpoch();
+        for (int day = 5; day >= 1; --day) {
+            for (int q = 0; q < 10; ++q) {
+                const std::string code = "T" + std::to_string(1 + q % 3) + (q % 2 ? "A" : "B") +
+                                         "0" + std::to_string(1 + q % 4);
+                const bool right = q < 10 - day;
+                store.Record(now - day * kMsPerDay, "KTQTech", "2026",
+                             {0, 0, code, right ? "B" : "C", "B", AnswerMode::Trial});
+            }
+        }
+    }
+};
+
+TEST_F(ProgressWindowTest, OpensFollowsTheAnswersAndSavesItsReport) {
+    StartTrial();
+    QTest::mouseClick(WidgetOf<QPushButton>(form->Button8), Qt::LeftButton);
+    ProgressWindow* w = skin->Progress();
+    ASSERT_NE(w, nullptr);
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(w->windowTitle(), "Progress - KTQTech 2026");
+    EXPECT_EQ(w->SubelementTable()->rowCount(), 3);
+    EXPECT_EQ(w->GroupTable()->rowCount(), 6);
+    EXPECT_TRUE(w->ChanceLabel()->text().startsWith("Chance of passing: "));
+    const QString answersBefore = w->SubelementTable()->item(0, 4)->text();
+
+    form->RunGuarded([&] { form->ShowQuestion("T1A01"); });
+    skin->Flush();
+    auto* answerB = WidgetOf<QTextEdit>(form->RichEdit3);
+    QTest::mouseClick(answerB->viewport(), Qt::LeftButton, {}, QPoint(30, 20));
+    EXPECT_EQ(form->state.DoneCount, 1);
+    EXPECT_NE(w->SubelementTable()->item(0, 4)->text(), answersBefore);
+
+    w->RetentionBox()->setValue(0.8);
+    EXPECT_EQ(form->state.TargetRetentionPercent, 80);
+    EXPECT_TRUE(w->DueLabel()->text().startsWith("Due now: "));
+
+    QTest::mouseClick(w->SaveButton(), Qt::LeftButton);
+    EXPECT_EQ(w->StatusLabel()->text(), "Saved as KTQTech 2026 ^ Progress.txt");
+    EXPECT_TRUE(folder.Exists("KTQTech 2026 ^ Progress.txt"));
+    Screenshot("progress-window.png", w);
+}
+
+}  // namespace
+}  // namespace ktq::guitest
