@@ -29,8 +29,7 @@ class Program {
         platform_.SetScreenHeight(screenHeight);
         form_ = std::make_unique<TForm1>(platform_);
     }
-    // As the programs start: the folder is taken first (false when the user
-    // quits rather than open it read-only).
+    // As the programs start: the folder first (false: the user quit instead).
     bool Start(bool readOnly = false) {
         if (!form_->TakeFolder(readOnly))
             return false;

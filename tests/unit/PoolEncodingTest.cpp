@@ -73,8 +73,7 @@ TEST(PoolSavedAs, AUtf16WorkingCopyIsReadAtStart) {
     EXPECT_EQ(p.Form().state.PoolLines, SplitLines(kPool));
 }
 
-// One bad byte in a UTF-8 pool without a mark changes its own line only, and
-// the status line says that the pool is mixed.
+// One bad byte in a UTF-8 pool changes its own line only, as the status says.
 TEST(PoolSavedAs, OneBadByteInAUtf8PoolIsOneWindows1252Line) {
     PoolProgram p;
     std::string saved = SavedAs(kPool, Saving::Utf8);
