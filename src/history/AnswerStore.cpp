@@ -150,15 +150,18 @@ void AnswerStore::Migrate() {
     Execute("COMMIT;");
 }
 
-void AnswerStore::Record(std::int64_t utcMs, const Text& levelTag, const Text& yearText,
-                         const StoredAnswer& answer) {
-    if (!insert_)
-        insert_ = std::make_unique<Statement>(
-            *this,
-            "INSERT INTO answers (answered_at, level_tag, year_text, code, chosen, correct, mode) "
-            "VALUES (?, ?, ?, ?, ?, ?, ?);");
-    Statement& s = insert_->Reset();
-    s.Bind(1, utcMs);
+AnswerStore::Statement& AnswerStore::Prepared(std::unique_ptr<Statement>& slot, const char* sql) {
+    if (!slot)
+        slot = std::make_unique<Statement>(*this, sql);
+    return slot->Reset();
+}
+
+void AnswerStore::Record(const Text& levelTag, const Text& yearText, const StoredAnswer& answer) {
+    Statement& s = Prepared(
+        insert_,
+        "INSERT INTO answers (answered_at, level_tag, year_text, code, chosen, correct, mode) "
+        "VALUES (?, ?, ?, ?, ?, ?, ?);");
+    s.Bind(1, answer.utcMs);
     s.Bind(2, levelTag);
     s.Bind(3, yearText);
     s.Bind(4, answer.code);
@@ -171,12 +174,10 @@ void AnswerStore::Record(std::int64_t utcMs, const Text& levelTag, const Text& y
 std::vector<PastAnswer> AnswerStore::AnswersSince(const Text& levelTag, const Text& yearText,
                                                   std::int64_t afterId) {
     // Right or wrong is decided here, so only the code is text to convert.
-    if (!since_)
-        since_ = std::make_unique<Statement>(
-            *this,
-            "SELECT id, answered_at, code, correct <> '' AND chosen = correct FROM answers "
-            "WHERE level_tag = ? AND year_text = ? AND id > ? ORDER BY id;");
-    Statement& s = since_->Reset();
+    Statement& s =
+        Prepared(since_,
+                 "SELECT id, answered_at, code, correct <> '' AND chosen = correct FROM answers "
+                 "WHERE level_tag = ? AND year_text = ? AND id > ? ORDER BY id;");
     s.Bind(1, levelTag);
     s.Bind(2, yearText);
     s.Bind(3, afterId);

@@ -58,8 +58,7 @@ class AnswerStore {
     AnswerStore(const AnswerStore&) = delete;
     AnswerStore& operator=(const AnswerStore&) = delete;
 
-    void Record(std::int64_t utcMs, const Text& levelTag, const Text& yearText,
-                const StoredAnswer& answer);
+    void Record(const Text& levelTag, const Text& yearText, const StoredAnswer& answer);
     // The pool's answers with an id above `afterId`, in the order recorded.
     std::vector<PastAnswer> AnswersSince(const Text& levelTag, const Text& yearText,
                                          std::int64_t afterId);
@@ -70,6 +69,8 @@ class AnswerStore {
         void operator()(sqlite3* db) const;
     };
     void Execute(const char* sql);
+    // The statement of `slot`, prepared the first time, ready to run.
+    Statement& Prepared(std::unique_ptr<Statement>& slot, const char* sql);
     void Migrate();
     // `what` the history could not be: "opened", "read", "written".
     [[noreturn]] void Fail(int code, const char* what);

@@ -83,7 +83,7 @@ std::vector<Text> StudyHistory::Record(const StoredAnswer& answer, const std::st
     if (!store_ && unavailableSaid_)
         return {};
     return WithStore(stamp, [&](AnswerStore& store) {
-        store.Record(answer.utcMs, levelTag_, yearText_, answer);
+        store.Record(levelTag_, yearText_, answer);
         for (const PastAnswer& a : store.AnswersSince(levelTag_, yearText_, lastId_)) Take(a);
     });
 }

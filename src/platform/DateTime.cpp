@@ -99,9 +99,10 @@ std::string FormatIsoDateTime(DateTime t) {
     return buf;
 }
 
-std::string FormatDateTimeForLocale(DateTime t) {
-    if (IsPlainCLocale(std::setlocale(LC_TIME, nullptr)))
-        return FormatDateTime(t);
+namespace {
+// The C library's broken-down form of a wall-clock time, its daylight saving
+// left for the library to find.
+std::tm BrokenDown(DateTime t) {
     const CivilTime c = ToCivil(t);
     std::tm tm{};
     tm.tm_year = c.year - 1900;
@@ -112,6 +113,14 @@ std::string FormatDateTimeForLocale(DateTime t) {
     tm.tm_sec = c.second;
     tm.tm_wday = c.weekday;
     tm.tm_isdst = -1;
+    return tm;
+}
+}  // namespace
+
+std::string FormatDateTimeForLocale(DateTime t) {
+    if (IsPlainCLocale(std::setlocale(LC_TIME, nullptr)))
+        return FormatDateTime(t);
+    std::tm tm = BrokenDown(t);
     char buf[128];
     if (std::strftime(buf, sizeof buf, "%x %X", &tm) == 0)
         return FormatDateTime(t);
@@ -123,15 +132,7 @@ std::string LocalDateTimeOrIso(const std::string& utf8, DateTime t) {
 }
 
 std::int64_t UtcMsOfLocal(DateTime local) {
-    const CivilTime c = ToCivil(local);
-    std::tm tm{};
-    tm.tm_year = c.year - 1900;
-    tm.tm_mon = static_cast<int>(c.month) - 1;
-    tm.tm_mday = static_cast<int>(c.day);
-    tm.tm_hour = c.hour;
-    tm.tm_min = c.minute;
-    tm.tm_sec = c.second;
-    tm.tm_isdst = -1;
+    std::tm tm = BrokenDown(local);
     const std::time_t utc = std::mktime(&tm);
     const std::int64_t wholeSecondsMs = ((local.ms % 1000) + 1000) % 1000;
     return static_cast<std::int64_t>(utc) * 1000 + wholeSecondsMs;

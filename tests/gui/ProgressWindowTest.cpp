@@ -47,8 +47,9 @@ class ProgressWindowTest : public GuiTest {
                 const std::string code = "T" + std::to_string(1 + q % 3) + (q % 2 ? "A" : "B") +
                                          "0" + std::to_string(1 + q % 4);
                 const bool right = q < 10 - day;
-                store.Record(now - day * kMsPerDay, "KTQTech", "2026",
-                             {0, 0, code, right ? "B" : "C", "B", AnswerMode::Trial});
+                store.Record(
+                    "KTQTech", "2026",
+                    {0, now - day * kMsPerDay, code, right ? "B" : "C", "B", AnswerMode::Trial});
             }
         }
     }

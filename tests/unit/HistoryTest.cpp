@@ -151,7 +151,7 @@ TEST(AnswerStoreProcesses, TwoWritersLoseNothingAndAKillAfterACommitKeepsTheAnsw
         if (pid == 0) {
             AnswerStore store(path);
             for (int i = 0; i < answers; ++i)
-                store.Record(i, "KTQTech", "2026", {0, i, "T1A01", "A", "B", AnswerMode::Trial});
+                store.Record("KTQTech", "2026", {0, i, "T1A01", "A", "B", AnswerMode::Trial});
             if (killAfter)
                 raise(SIGKILL);
             _exit(0);
