@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, when missing.
 # clang with its runtime libraries (libFuzzer among them) builds the fuzz targets.
+# The accessibility tests and scripts/screen-reader-check.sh run the window
+# under openbox with an AT-SPI client (pyatspi) or the screen reader Orca.
 set -euo pipefail
-packages=(build-essential cmake qt6-base-dev libjpeg62-turbo-dev libgtest-dev libbenchmark-dev
+packages=(build-essential cmake pkg-config qt6-base-dev libxcb1-dev libjpeg62-turbo-dev libpng-dev
+          libzip-dev libpugixml-dev libgtest-dev libbenchmark-dev
           xvfb xauth libgl1-mesa-dev fonts-dejavu-core fonts-liberation imagemagick locales
           librsvg2-bin desktop-file-utils appstream dpkg-dev file clang-format
           clang libclang-rt-dev
-          libsqlite3-dev)
+          libsqlite3-dev
+          openbox x11-utils xdotool dbus-daemon at-spi2-core python3-pyatspi orca)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -12,6 +12,12 @@ bool PassesPoolFileFilter(const Text& name, bool testsMode) {
     return testsMode ? Contains(lower, "-tests") : !Contains(name, "^");
 }
 
+bool IsPublishedPoolDocument(const Text& name) {
+    const std::string_view extension = ".docx";
+    return name.ends_with(extension) &&
+           PassesPoolFileFilter(name.substr(0, name.size() - extension.size()) + ".txt", false);
+}
+
 bool FolderHoldsPreparedBanks(const LineList& names) {
     for (const Text& n : names) {
         if (Contains(LowerAscii(n), "-tests.txt"))

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "app/PoolFileFilter.h"
+#include "app/PublishedPools.h"
 #include "app/Version.h"
 #include "platform/TextFile.h"
 #include "ui/TForm1.h"
@@ -141,6 +142,7 @@ void FillPoolChooser(TForm1& f) {
     RunState& s = f.state;
     std::vector<FileName> names;
     try {
+        ImportPublishedPools(f);
         names = ListFolderInto(f);
     } catch (const IoError& e) {
         // The files may well be there: the folder itself cannot be read.

@@ -8,7 +8,7 @@
 // The sample folder relative to the folder of the installed program; the
 // build passes the value that matches its install rules.
 #ifndef KTQ_SAMPLES_FROM_BIN
-#define KTQ_SAMPLES_FROM_BIN "../share/ktqtests/demo"
+#define KTQ_SAMPLES_FROM_BIN "../share/ktqtests/samples"
 #endif
 
 namespace ktq {

@@ -40,13 +40,14 @@ FolderChoice ReadFolderOptions(const std::vector<std::string>& args,
 std::filesystem::path UsersStudyFolder();
 
 // The installed sample folder for the program at `executable`:
-// <prefix>/share/ktqtests/demo beside <prefix>/bin, so an unpacked package
+// <prefix>/share/ktqtests/samples beside <prefix>/bin, so an unpacked package
 // anywhere finds its own samples.
 std::filesystem::path SampleFolderFor(const std::filesystem::path& executable);
 
-// Creates `folder` when it is missing and, when it is new or empty, copies the
-// files of `samples` into it (nothing when `samples` does not exist). A folder
-// holding anything is left exactly as it is. Throws StudyFolderError.
+// Creates `folder` when it is missing and, when it is new or empty, copies
+// what `samples` holds, sub-folders too, into it (nothing when `samples` does
+// not exist). A folder holding anything is left exactly as it is. Throws
+// StudyFolderError.
 void PrepareStudyFolder(const std::filesystem::path& folder, const std::filesystem::path& samples);
 
 // The folder to work in, made absolute: the current one, the one given, or

@@ -3,6 +3,8 @@
 #include <string>
 
 #include "exam/AnswerText.h"
+#include "ui/AnswerBoxes.h"
+#include "ui/Spoken.h"
 #include "ui/TForm1.h"
 
 namespace ktq {
@@ -81,6 +83,8 @@ void TForm1::AnswerMouseDown(int number, MouseButton button) {
         return;
 
     const Text letter = LetterOfBox(number);
+    Announce(ResultAnnouncement(letter == s.CorrectLetter, s.CorrectLetter,
+                                ShownAnswer(*this, BoxNumberOfLetter(s.CorrectLetter))));
     if (letter == s.CorrectLetter) {
         ++s.CorrectCount;
         Label7.SetText(std::to_string(s.CorrectCount));

@@ -9,6 +9,11 @@
 namespace ktq {
 
 void TForm1::ComboBox2Change() {
+    // A code typed key by key is asked for once it is whole: its beginnings
+    // would each show, and log, a question the user never meant to see.
+    // A picked item, or a text that begins no code, goes through at once.
+    if (ComboBox2.PickedIndex() < 0 && IsUnfinishedCode(state.QuestionBank, ComboBox2.GetText()))
+        return;
     Memo1.Hide();
     for (RichEdit* box : {&RichEdit1, &RichEdit2, &RichEdit3, &RichEdit4, &RichEdit5}) box->Show();
     Button4.SetFontBold(true);

@@ -14,6 +14,17 @@ std::size_t FindEntryByCodeOrLast(const LineList& bank, const Text& code) {
     return i;
 }
 
+bool IsUnfinishedCode(const LineList& bank, const Text& typed) {
+    bool begins = false;
+    for (const Text& entry : bank) {
+        const Text code = GetField(entry, kTab, 1);
+        if (code == typed)
+            return false;
+        begins = begins || code.compare(0, typed.size(), typed) == 0;
+    }
+    return begins;
+}
+
 bool QualifiesForDraw(const Text& entry, const Text& askedCodes, bool figuresAvailable) {
     if (entry.empty())
         return false;

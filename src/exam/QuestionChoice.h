@@ -14,6 +14,10 @@ namespace ktq {
 // last entry. The bank must not be empty.
 std::size_t FindEntryByCodeOrLast(const LineList& bank, const Text& code);
 
+// True while `typed` is the beginning of some entry's code but no entry's
+// whole code: a code still being typed, key by key.
+bool IsUnfinishedCode(const LineList& bank, const Text& typed);
+
 // An entry may be drawn when it is not empty, its code is not among the
 // asked codes, and it needs no figure unless figures can be shown.
 bool QualifiesForDraw(const Text& entry, const Text& askedCodes, bool figuresAvailable);

@@ -1,5 +1,6 @@
 // Putting a question on screen: choosing the entry, filling the boxes, the
 // details box, the learning-mode row, the question log and the asked list.
+#include <array>
 #include <optional>
 #include <string>
 
@@ -8,6 +9,7 @@
 #include "platform/TextFile.h"
 #include "pool/PoolText.h"
 #include "pool/QuestionText.h"
+#include "ui/Spoken.h"
 #include "ui/TForm1.h"
 #include "ui/WorkingFiles.h"
 
@@ -118,8 +120,11 @@ void TForm1::ShowQuestion(const Text& code) {
             f.question = ApostrophesForFirstCurlyQuotes(f.question);
 
             RichEdit1.AppendLine(f.question);
-            for (int n = 1; n <= 4; ++n)
-                AnswerBox(n)->AppendLine(StripControlChars(f.answers[n - 1]));
+            std::array<Text, 4> shown;
+            for (int n = 1; n <= 4; ++n) {
+                shown[n - 1] = StripControlChars(f.answers[n - 1]);
+                AnswerBox(n)->AppendLine(shown[n - 1]);
+            }
 
             const Text answerText = FormalAnswer(f, entry, diag);
             Memo3.AppendLine(note);
@@ -134,11 +139,14 @@ void TForm1::ShowQuestion(const Text& code) {
             s.ReferenceText = f.reference;
             s.AskedCodes += f.code + " ";
 
+            Text spoken = QuestionAnnouncement(f.question, shown);
             if (CheckBox1.Checked()) {
                 Edit1.SetText(f.code);
                 Edit2.SetText(answerText);
                 Edit3.SetText(f.reference);
+                spoken += "  " + FormalAnswerAnnouncement(answerText);
             }
+            Announce(spoken);
 
             AppendLine(Files(), kQuestionLog, s.QuestionCode);
             Memo2.AppendLine(s.QuestionCode);

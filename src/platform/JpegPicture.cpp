@@ -8,7 +8,6 @@
 #include <jpeglib.h>
 
 #include "platform/IoError.h"
-#include "platform/TextFile.h"
 
 namespace ktq {
 namespace {
@@ -119,12 +118,9 @@ bool RunDecoder(std::string_view bytes, bool decode, PictureBox within, Picture&
     jpeg_read_header(&info, TRUE);
     out.sourceWidth = out.width = static_cast<int>(info.image_width);
     out.sourceHeight = out.height = static_cast<int>(info.image_height);
-    const auto pixels = static_cast<std::int64_t>(info.image_width) * info.image_height;
-    if (info.image_width > kLargestPictureSide || info.image_height > kLargestPictureSide ||
-        pixels > kLargestPicturePixels) {
-        std::snprintf(message, JMSG_LENGTH_MAX,
-                      "it declares %u x %u pixels, more than a figure can have", info.image_width,
-                      info.image_height);
+    if (!WithinPictureBounds(info.image_width, info.image_height)) {
+        std::snprintf(message, JMSG_LENGTH_MAX, "%s",
+                      TooLargePictureReason(info.image_width, info.image_height).c_str());
         jpeg_destroy_decompress(&info);
         return false;
     }
@@ -157,10 +153,6 @@ Picture Run(std::string_view bytes, const Text& shownName, bool decode, PictureB
 
 Picture DecodeJpeg(std::string_view bytes, const Text& shownName, PictureBox within) {
     return Run(bytes, shownName, true, within);
-}
-
-Picture DecodeJpegFile(FileSystem& files, const FileName& name, PictureBox within) {
-    return DecodeJpeg(ReadBytes(files, name), name.Shown(), within);
 }
 
 void ReadJpegSize(std::string_view bytes, const Text& shownName, int& width, int& height) {

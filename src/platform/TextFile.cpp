@@ -27,6 +27,20 @@ int CreateTemporaryBeside(FileSystem& files, const FileName& name,
     return failure;
 }
 
+// The pieces whole on disk under a temporary name beside `name`.
+FileName WriteTemporaryBeside(FileSystem& files, const FileName& name,
+                              const std::vector<std::string_view>& pieces) {
+    FileName temp = name;
+    const int failure = CreateTemporaryBeside(files, name, pieces, temp);
+    if (failure != 0) {
+        // A temporary that was made but not written whole must not stay.
+        if (failure != EEXIST)
+            files.Remove(temp);
+        throw IoError("Cannot write file " + name.Quoted() + ": " + std::strerror(failure));
+    }
+    return temp;
+}
+
 }  // namespace
 
 LineList ParseLines(std::string_view bytes) {
@@ -60,19 +74,30 @@ void ReplaceFile(FileSystem& files, const FileName& name, std::string_view bytes
 
 void ReplaceFile(FileSystem& files, const FileName& name,
                  const std::vector<std::string_view>& pieces) {
-    FileName temp = name;
-    int failure = CreateTemporaryBeside(files, name, pieces, temp);
-    if (failure != 0) {
-        // A temporary that was made but not written whole must not stay.
-        if (failure != EEXIST)
-            files.Remove(temp);
-        throw IoError("Cannot write file " + name.Quoted() + ": " + std::strerror(failure));
-    }
-    failure = files.RenameOver(temp, name);
+    const FileName temp = WriteTemporaryBeside(files, name, pieces);
+    const int failure = files.RenameOver(temp, name);
     if (failure != 0) {
         files.Remove(temp);
         throw IoError("Cannot replace file " + name.Quoted() + ": " + std::strerror(failure));
     }
+}
+
+bool CreateNewFile(FileSystem& files, const FileName& name,
+                   const std::vector<std::string_view>& pieces) {
+    if (files.Stat(name))
+        return false;
+    const FileName temp = WriteTemporaryBeside(files, name, pieces);
+    // Taken meanwhile: the other file is kept.
+    if (files.Stat(name)) {
+        files.Remove(temp);
+        return false;
+    }
+    const int failure = files.RenameOver(temp, name);
+    if (failure != 0) {
+        files.Remove(temp);
+        throw IoError("Cannot write file " + name.Quoted() + ": " + std::strerror(failure));
+    }
+    return true;
 }
 
 void WriteLinesReplacing(FileSystem& files, const FileName& name, const LineList& lines) {

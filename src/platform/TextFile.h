@@ -45,6 +45,10 @@ void OnContentOf(const Text& name, Work&& work) {
 void ReplaceFile(FileSystem& files, const FileName& name, std::string_view bytes);
 void ReplaceFile(FileSystem& files, const FileName& name,
                  const std::vector<std::string_view>& pieces);
+// Writes a file that is not there yet, the same safe way, and never replaces
+// one: false, with nothing written, when the name is taken.
+bool CreateNewFile(FileSystem& files, const FileName& name,
+                   const std::vector<std::string_view>& pieces);
 void WriteLinesReplacing(FileSystem& files, const FileName& name, const LineList& lines);
 // Appends the line and CR LF to an existing file (a missing one is an error,
 // and so is a folder or anything else in its place, each with its reason).

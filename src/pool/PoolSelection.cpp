@@ -4,6 +4,7 @@
 
 #include "platform/TextFile.h"
 #include "pool/LevelRules.h"
+#include "pool/PoolInForce.h"
 #include "ui/TForm1.h"
 #include "ui/WorkingFiles.h"
 
@@ -86,6 +87,7 @@ void TForm1::ComboBox1Change() {
     const Text name = ComboBox1.GetText();
     s.ExamSize = ExamSizeFor(name);
     s.PoolFileName = name;
+    NotePoolInForce(*this);
     s.PoolFile = ChosenFile(s, name, ComboBox1.PickedIndex());
     CopyChosenPool(*this);
 

@@ -3,6 +3,7 @@
 #include "platform/TextFile.h"
 #include "pool/PoolText.h"
 #include "study/StudyNotes.h"
+#include "ui/Spoken.h"
 #include "ui/TForm1.h"
 #include "ui/WorkingFiles.h"
 
@@ -82,6 +83,7 @@ void TForm1::ShowDetails() {
     Memo3.AppendLine("THE FORMAL ANSWER IS....   " + answer + ".");
     Memo3.Show();
     ShowDetailsLine(0, -1);
+    Announce(FormalAnswerAnnouncement(answer));
 }
 
 void TForm1::Memo3MouseDown() {

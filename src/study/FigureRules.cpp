@@ -13,7 +13,7 @@ Text CutBefore(const Text& s, const char* mark) {
 
 }  // namespace
 
-Text FigureFileName(const Text& record) {
+Text FigureName(const Text& record) {
     const std::size_t p = Pos(" figure", LowerAscii(record));
     if (p == 0)
         return Text();
@@ -24,7 +24,7 @@ Text FigureFileName(const Text& record) {
         return Text();
     if (Contains(name, "/") || Contains(name, "\\") || Contains(name, ".."))
         return Text();
-    return name + ".jpg";
+    return name;
 }
 
 FigureSize FitFigure(int width, int height) {

@@ -4,11 +4,11 @@
 
 namespace ktq {
 
-// The picture file of the first figure a question record names ("... in
-// figure E5-2?" names "E5-2.jpg"), or empty when it names none. Only names of
-// the pool's figures count (starting with E, G or T); a name that could
-// reach outside the working folder is no figure.
-Text FigureFileName(const Text& record);
+// The first figure a question record names ("... in figure E5-2?" names
+// "E5-2"), or empty when it names none. Only names of the pool's figures
+// count (starting with E, G or T); a name that could reach outside the
+// working folder is no figure. Its picture is "E5-2.jpg" or "E5-2.png".
+Text FigureName(const Text& record);
 
 struct FigureSize {
     int width = 0;

@@ -1,6 +1,6 @@
 // The figures that questions name: found at start, shown in the figure panel
 // above the details box, and optionally handed to the desktop's viewer.
-#include "platform/JpegPicture.h"
+#include "platform/PictureFile.h"
 #include "platform/TextFile.h"
 #include "study/FigureRules.h"
 #include "ui/TForm1.h"
@@ -8,15 +8,26 @@
 namespace ktq {
 namespace {
 
-// The pool's drawings; any one of them present makes figures available.
-constexpr const char* kKnownFigures[] = {
-    "E5-2.jpg", "E6-1.jpg", "E6-2.jpg", "E6-3.jpg", "E6-5.jpg", "E7-1.jpg", "E7-2.jpg", "E7-3.jpg",
-    "E7-4.jpg", "E9-1.jpg", "E9-2.jpg", "E9-3.jpg", "T-1.jpg",  "T-2.jpg",  "T-3.jpg",  "G7-1.jpg"};
+// The pool's drawings, those of the pools in force and of earlier ones; any
+// one of them present, as JPEG or PNG, makes figures available.
+constexpr const char* kKnownFigures[] = {"E5-1", "E5-2", "E6-1", "E6-2", "E6-3", "E6-5",
+                                         "E7-1", "E7-2", "E7-3", "E7-4", "E9-1", "E9-2",
+                                         "E9-3", "T-1",  "T-2",  "T-3",  "G7-1"};
+
+// The figure's picture file: a JPEG of the name wins over a PNG; empty when
+// there is neither.
+Text FigureFileOf(FileSystem& files, const Text& figure) {
+    for (const char* extension : {".jpg", ".png"}) {
+        if (FileExists(files, figure + extension))
+            return figure + extension;
+    }
+    return Text();
+}
 
 // Decoding the whole picture, not only its header, so a damaged file is
 // reported here rather than shown half. The size is the one it declares.
 FigureSize GetPictureSize(FileSystem& files, const Text& file) {
-    const Picture picture = DecodeJpegFile(files, file);
+    const Picture picture = DecodePictureFile(files, file);
     return {picture.sourceWidth, picture.sourceHeight};
 }
 
@@ -24,9 +35,10 @@ FigureSize GetPictureSize(FileSystem& files, const Text& file) {
 
 void TForm1::FindAvailableImages() {
     state.AvailableImages.clear();
-    for (const char* name : kKnownFigures) {
-        if (FileExists(Files(), name))
-            state.AvailableImages += Text(name) + " ";
+    for (const char* figure : kKnownFigures) {
+        const Text file = FigureFileOf(Files(), figure);
+        if (!file.empty())
+            state.AvailableImages += file + " ";
     }
     if (DiagOn())
         Label14.SetText("Images available: " + state.AvailableImages);
@@ -35,8 +47,9 @@ void TForm1::FindAvailableImages() {
 void TForm1::ShowFigureOf(const Text& record) {
     if (state.AvailableImages.empty())
         return;
-    const Text name = FigureFileName(record);
-    if (name.empty() || !FileExists(Files(), name))
+    const Text figure = FigureName(record);
+    const Text name = figure.empty() ? Text() : FigureFileOf(Files(), figure);
+    if (name.empty())
         return;
     state.FigureFile = name;
     if (CheckBox2.Checked())

@@ -40,9 +40,14 @@ void AppendUtf8(std::string& out, char32_t cp) {
     }
 }
 
+// The non-breaking hyphen, which pools write inside figure names ("E7-3").
+constexpr char32_t kNonBreakingHyphen = 0x2011;
+
 char FromCodePoint(char32_t cp) {
     if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF))
         return static_cast<char>(cp);
+    if (cp == kNonBreakingHyphen)
+        return '-';
     for (std::size_t i = 0; i < kHighTable.size(); ++i) {
         char32_t mapped = kHighTable[i] == 0 ? static_cast<char32_t>(0x80 + i) : kHighTable[i];
         if (mapped == cp)

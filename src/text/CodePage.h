@@ -12,7 +12,8 @@ namespace ktq {
 
 std::string Cp1252ToUtf8(const Text& text);
 // Characters that Windows-1252 cannot hold become '?', and so does every byte
-// that is not part of a well-formed UTF-8 sequence.
+// that is not part of a well-formed UTF-8 sequence; the non-breaking hyphen
+// U+2011 becomes '-'.
 Text Utf8ToCp1252(std::string_view utf8);
 // The same for text that must come through whole: nothing when a byte is not
 // part of a well-formed sequence (overlong forms, encoded surrogates and code

@@ -15,6 +15,11 @@ RichEdit* AnswerBoxForKey(TForm1& form, char key) {
     return form.AnswerBox(number);
 }
 
+Text ShownAnswer(TForm1& form, int number) {
+    const RichEdit* box = form.AnswerBox(number);
+    return box != nullptr ? JoinLines(box->Lines(), " ") : Text();
+}
+
 AnswerFeedback FeedbackOf(TForm1& form, int number) {
     const Color correct = form.state.CorrectColor;
     const Color wrong = form.state.SpareColor2;

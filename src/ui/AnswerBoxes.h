@@ -10,6 +10,10 @@ namespace ktq {
 // question is on screen; none for any other key or with no question shown.
 RichEdit* AnswerBoxForKey(TForm1& form, char key);
 
+// The text answer box 1..4 shows, its lines joined by blanks; empty for any
+// other number.
+Text ShownAnswer(TForm1& form, int number);
+
 enum class AnswerFeedback {
     None,
     ChosenWrong,    // the user's answer, painted as wrong

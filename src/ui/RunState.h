@@ -35,6 +35,9 @@ struct RunState {
     std::vector<FileName> PoolFiles;
     FileName PoolFile;
     int ExamSize = 0;
+    // "in force until 2030-06-30", "expired 2026-06-30", "from 2027-07-01",
+    // or empty for a name without the years of the pool.
+    Text PoolInForce;
     Text LevelTag;
     Text KeyAlphabet;
     LineList PoolLines;
@@ -83,6 +86,11 @@ struct RunState {
     int TargetRetentionPercent = 90;
     int DrillDraws = 0;  // drawn so far
     std::vector<Relearning> DrillRelearning;
+
+    // What a screen reader is to say now, and how many times something was
+    // said: the same words said again are said again.
+    Text Announcement;
+    int AnnouncementCount = 0;
 
     // Colours.
     Color HoverColor = 0;

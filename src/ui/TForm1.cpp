@@ -90,6 +90,12 @@ void TForm1::ClearStatusNotes() {
     Label38.SetText(state.ReadOnlyFolder ? "Read-only: nothing is written to this folder." : "");
 }
 
+void TForm1::Announce(const Text& words) {
+    state.Announcement = words;
+    ++state.AnnouncementCount;
+    Changed();
+}
+
 bool TForm1::DiagOn() const {
     return Contains(LowerAscii(state.CommandLine), "/diag");
 }
@@ -126,15 +132,18 @@ std::vector<Control*> TForm1::StackingOrder() const {
 }
 
 std::vector<Control*> TForm1::TabOrder() const {
+    // As the screen reads: the left column from the pool chooser down, the
+    // row of buttons under the chooser, the notice and the question area,
+    // then the details row.
     auto* self = const_cast<TForm1*>(this);
-    return {&self->Button1,   &self->Memo1,     &self->Button3,   &self->Button4,
-            &self->CheckBox1, &self->Edit1,     &self->Edit2,     &self->Edit3,
-            &self->ComboBox1, &self->ListBox1,  &self->Button5,   &self->RichEdit1,
-            &self->RichEdit2, &self->RichEdit3, &self->RichEdit4, &self->RichEdit5,
-            &self->TrackBar1, &self->Panel1,    &self->Button2,   &self->Memo2,
-            &self->ComboBox2, &self->UpDown1,   &self->CheckBox2, &self->Memo3,
-            &self->Button7,   &self->Memo4,     &self->Panel2,    &self->CheckBox3,
-            &self->Button6,   &self->CheckBox4, &self->Button8};
+    return {&self->ComboBox1, &self->Button1,   &self->Button4,   &self->ComboBox2,
+            &self->UpDown1,   &self->Memo2,     &self->Button6,   &self->Button2,
+            &self->CheckBox2, &self->TrackBar1, &self->CheckBox1, &self->CheckBox4,
+            &self->Button8,   &self->Button3,   &self->Button7,   &self->Button5,
+            &self->Panel2,    &self->CheckBox3, &self->Memo1,     &self->Memo4,
+            &self->RichEdit1, &self->RichEdit2, &self->RichEdit3, &self->RichEdit4,
+            &self->RichEdit5, &self->Panel1,    &self->ListBox1,  &self->Edit1,
+            &self->Edit2,     &self->Edit3,     &self->Memo3};
 }
 
 }  // namespace ktq

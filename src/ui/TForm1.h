@@ -146,6 +146,10 @@ class TForm1 : public Form {
     // folder stays said.
     void AddStatusNote(const Text& note);
     void ClearStatusNotes();
+    // Hands words to a screen reader (the skin speaks them, the driver's
+    // `state Announcement` prints them). Composed where the question is shown
+    // and the answer scored (ui/Spoken.h).
+    void Announce(const Text& words);
 
     // ---- Question pools (pool/) ----
     void ComboBox1Change();

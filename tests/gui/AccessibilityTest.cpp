@@ -6,6 +6,9 @@
 #include <QToolTip>
 
 #include "GuiFixture.h"
+#include "ui/AnswerBoxes.h"
+#include "ui/qt/QtLook.h"
+#include "ui/qt/RichEditWidget.h"
 
 namespace ktq::guitest {
 namespace {
@@ -28,8 +31,22 @@ class AccessibilityTest : public GuiTest {
             told_.push_back({e->object(), e->type()});
         });
     }
-    QString NameOf(const Control& c) {
-        return QAccessible::queryAccessibleInterface(skin->WidgetOf(c))->text(QAccessible::Name);
+    static QAccessibleInterface* Read(QWidget* w) {
+        return QAccessible::queryAccessibleInterface(w);
+    }
+    QString NameOf(const Control& c) { return Read(skin->WidgetOf(c))->text(QAccessible::Name); }
+    QString TextOf(const Control& c) {
+        QAccessibleTextInterface* text = Read(skin->WidgetOf(c))->textInterface();
+        return text ? text->text(0, text->characterCount()) : QString("(no text)");
+    }
+    QString Spoken() { return Read(&skin->SpeechLineWidget())->text(QAccessible::Name); }
+    RichEditWidget* Marked(int n) { return dynamic_cast<RichEditWidget*>(Box(n)); }
+    // The mark's place in grey: what a reader who cannot tell the colours sees.
+    QImage MarkInGrey(int n) {
+        return Box(n)
+            ->grab(Marked(n)->MarkRect())
+            .toImage()
+            .convertToFormat(QImage::Format_Grayscale8);
     }
     QTextEdit* Box(int n) { return WidgetOf<QTextEdit>(*form->AnswerBox(n)); }
     std::vector<QString> Descriptions() {
@@ -40,48 +57,78 @@ class AccessibilityTest : public GuiTest {
     std::vector<Told> told_;
 };
 
-TEST_F(AccessibilityTest, EveryControlHasAName) {
+TEST_F(AccessibilityTest, NamesSayWhatAControlIsAndDescriptionsAreItsOwnHint) {
     Start();
     for (Control* c : form->AllControls()) {
-        if (skin->WidgetOf(*c) != nullptr) {
+        if (QWidget* w = skin->WidgetOf(*c)) {
             EXPECT_FALSE(NameOf(*c).isEmpty()) << c->Name();
+            EXPECT_EQ(Read(w)->text(QAccessible::Description), ToQString(c->Hint())) << c->Name();
         }
     }
-    EXPECT_EQ(NameOf(form->Button1), "Prepare..");
-    EXPECT_EQ(NameOf(form->RichEdit3), "Answer B");
-    EXPECT_EQ(NameOf(form->ComboBox2), "Select a particular question by its Code ID");
-    EXPECT_EQ(NameOf(form->Label15), "Percentage correct: 0%");  // a display names its value
-    EXPECT_EQ(NameOf(form->Label5), "Answers done: 0");
+    EXPECT_EQ(NameOf(form->ComboBox2), "Select by Code");
+    EXPECT_EQ(NameOf(form->Label3), "Questions");
+    EXPECT_EQ(NameOf(form->Label5), "Done");
+    EXPECT_EQ(NameOf(form->Label15), "Percentage correct");
+    EXPECT_EQ(TextOf(form->Label15), "0%");  // a display gives its value as text
+    for (const char* arrow : {"previous", "next"}) {
+        QWidget* w = skin->WidgetOf(form->UpDown1)->findChild<QWidget*>(arrow);
+        EXPECT_TRUE(Read(w)->text(QAccessible::Name).endsWith(" question"));
+    }
 }
 
-TEST_F(AccessibilityTest, AWrongAnswerIsToldInWordsAndClearedWithTheColours) {
+TEST_F(AccessibilityTest, ThePoolChooserAndTheClockKeepTheirNamesAsTheirTextsChange) {
+    StartTrial();
+    EXPECT_EQ(NameOf(form->ComboBox1), "Question pool file");
+    EXPECT_EQ(Read(skin->WidgetOf(form->ComboBox1))->text(QAccessible::Value),
+              "tech 2022 pool.txt");
+    form->state.StartTime = form->Sys().Now();
+    Tick();
+    EXPECT_EQ(NameOf(form->Label25), "Trial clock");
+    EXPECT_TRUE(TextOf(form->Label25).startsWith("Elapsed Time: 0:0"));
+}
+
+TEST_F(AccessibilityTest, AQuestionWithItsAnswersAndARightAnswerAreSpoken) {
+    StartTrial();
+    QAccessibleInterface* line = Read(&skin->SpeechLineWidget());
+    EXPECT_EQ(line->role(), QAccessible::Notification);
+    EXPECT_FALSE(line->state().invisible);
+    EXPECT_TRUE(Spoken().startsWith("Question: ")) << Spoken().toStdString();
+    EXPECT_TRUE(Spoken().endsWith("  A: Resistor  B: Transistor  C: Battery  D: Lamp"));
+    const int right = form->state.CorrectLetter[0] - 'A' + 1;
+    QTest::mouseClick(Box(right)->viewport(), Qt::LeftButton, {}, QPoint(30, 20));
+    EXPECT_EQ(Spoken(), "Right.");
+    Tick();
+    EXPECT_EQ(Box(right)->accessibleDescription(), "correct");
+    EXPECT_EQ(Marked(right)->Mark(), AnswerMark::Right);
+}
+
+TEST_F(AccessibilityTest, AWrongAnswerIsSpokenMarkedAndClearedWithTheColours) {
     StartTrial();
     const Text first = form->state.QuestionCode;
     const int right = form->state.CorrectLetter[0] - 'A' + 1;
     const int wrong = right == 1 ? 2 : 1;
+    const QImage unmarked = MarkInGrey(wrong);
     Listen();
     QTest::mouseClick(Box(wrong)->viewport(), Qt::LeftButton, {}, QPoint(30, 20));
+    EXPECT_EQ(Spoken(), QString("Wrong. The answer is ") + QChar('A' + right - 1) + ": " +
+                            ToQString(ShownAnswer(*form, right)) + ".");
+    EXPECT_EQ(told_, (std::vector<Told>{{&skin->SpeechLineWidget(), QAccessible::Alert}}));
     EXPECT_EQ(Descriptions(), std::vector<QString>(4));  // told when it shows, not before
     Tick();
     std::vector<QString> expected(4);
     expected[wrong - 1] = "your answer, wrong";
     expected[right - 1] = "correct answer";
     EXPECT_EQ(Descriptions(), expected);
-    Tick();  // painted again: told once
-    EXPECT_EQ(told_, (std::vector<Told>{{Box(wrong), QAccessible::Alert}}));
+    EXPECT_EQ(Marked(wrong)->Mark(), AnswerMark::Wrong);
+    EXPECT_EQ(Marked(right)->Mark(), AnswerMark::Right);
+    // The two marks differ in grey, and differ from no mark.
+    EXPECT_NE(MarkInGrey(wrong), unmarked);
+    EXPECT_NE(MarkInGrey(wrong), MarkInGrey(right));
 
     while (form->state.QuestionCode == first) Tick();
     EXPECT_EQ(Descriptions(), std::vector<QString>(4));
-}
-
-TEST_F(AccessibilityTest, ARightAnswerIsToldAsCorrect) {
-    StartTrial();
-    const int right = form->state.CorrectLetter[0] - 'A' + 1;
-    QTest::mouseClick(Box(right)->viewport(), Qt::LeftButton, {}, QPoint(30, 20));
-    Tick();
-    std::vector<QString> expected(4);
-    expected[right - 1] = "correct";
-    EXPECT_EQ(Descriptions(), expected);
+    EXPECT_EQ(MarkInGrey(wrong), unmarked);
+    EXPECT_TRUE(Spoken().startsWith("Question: "));
 }
 
 // Guards against the window's hint standing in for the boxes' own.

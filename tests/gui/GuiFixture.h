@@ -63,8 +63,14 @@ class GuiTest : public ::testing::Test {
 
     // Creation, the window shown, activation: as the program starts.
     void Start() {
+        MakeWindow();
+        ShowAndActivate();
+    }
+    void MakeWindow() {
         form = std::make_unique<TForm1>(platform);
         skin = std::make_unique<Skin>(*form);
+    }
+    void ShowAndActivate() {
         form->RunGuarded([&] { form->FormCreate(); });
         skin->Flush();
         skin->Window().show();

@@ -11,6 +11,7 @@
 
 #include "GuiFixture.h"
 #include "ui/qt/ControlTexts.h"
+#include "ui/qt/LabelClearSlider.h"
 #include "ui/qt/QtLook.h"
 
 namespace ktq::guitest {
@@ -76,6 +77,23 @@ TEST_F(TextFitTest, TheNoticeLinesStayInsideTheNoticePanel) {
         QWidget* w = skin->WidgetOf(*c);
         const int textRight = w->x() + w->fontMetrics().horizontalAdvance(ToQString(c->Caption()));
         EXPECT_LE(textRight, panel->contentsRect().right());
+    }
+}
+
+// Guards against the cycle number and the delay being drawn over the groove
+// and under the handle of the delay slider.
+TEST_F(TextFitTest, TheSliderIsDrawnClearOfTheLabelsOnItsEnds) {
+    form->Label18.SetText("35");  // a long cycle's number
+    auto* slider = dynamic_cast<LabelClearSlider*>(skin->WidgetOf(form->TrackBar1));
+    ASSERT_NE(slider, nullptr);
+    for (int position : {slider->minimum(), slider->maximum()}) {
+        form->TrackBar1.SetPosition(position);
+        skin->Flush();
+        for (const Control* label : {&form->Label18, &form->Label24}) {
+            const QRect text = skin->WidgetOf(*label)->geometry();
+            EXPECT_FALSE(slider->HandleRect().translated(slider->pos()).intersects(text));
+            EXPECT_FALSE(slider->GrooveRect().translated(slider->pos()).intersects(text));
+        }
     }
 }
 

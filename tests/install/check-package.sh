@@ -57,15 +57,20 @@ start "${command[@]}" >"$work/first.out" 2>"$work/first.err" ||
   { cat "$work/first.err" >&2; fail "the first start through the menu entry"; }
 grep -q '^shown-at-ns=' "$work/first.out" || fail "the first start showed no window"
 study="$home/KTQTests"
-diff -r "$source/demo" "$study" >&2 || fail "the study folder does not hold the samples"
+holds_samples "$study" "$source" || fail "the study folder does not hold the samples"
+# The first start made the text copies of the published pools and their figures.
+for made in "2024-2028 Extra Class Pool 4th Errata Feb 4 2026.txt" E7-3.png G7-1.png T-1.jpg; do
+  [ -s "$study/$made" ] || fail "the first start did not make $made"
+done
 
 printf 'my own changes\r\n' >>"$study/rule97.txt"
 cp "$study/rule97.txt" "$work/changed.txt"
-rm "$study/T-1.jpg"
+rm "$study/demo/T-1.jpg" "$study/T-1.jpg"
 start "${command[@]}" >"$work/second.out" 2>"$work/second.err" ||
   { cat "$work/second.err" >&2; fail "the second start through the menu entry"; }
 cmp "$study/rule97.txt" "$work/changed.txt" || fail "the second start changed the user's file"
-[ ! -e "$study/T-1.jpg" ] || fail "the second start put a sample back into the user's folder"
+[ ! -e "$study/demo/T-1.jpg" ] || fail "the second start put a sample back into the user's folder"
+[ ! -e "$study/T-1.jpg" ] || fail "the second start read the published pool again"
 
 # Guards against the start-up report waiting for good behind a message box.
 mkdir -p "$work/no pools"

@@ -7,6 +7,20 @@ fail() {
   exit 1
 }
 
+# The samples as installed and copied into a new study folder, as SOURCE:NAME:
+# the pools in force with the rules text, and the made-up demo in demo/.
+samples_in() {
+  (cd "$1" && find samples/pools-in-force -type f | sed 's|.*/\(.*\)|&:\1|' &&
+     echo demo/rule97.txt:rule97.txt && find demo -type f | sed 's|.*|&:&|')
+}
+# Usage: holds_samples FOLDER SOURCE_DIR
+holds_samples() {
+  local pair
+  while IFS= read -r pair; do
+    cmp -s "$2/${pair%%:*}" "$1/${pair#*:}" || { echo "differs: ${pair#*:}" >&2; return 1; }
+  done < <(samples_in "$2")
+}
+
 # The files, and only those, of an install under PREFIX (the package's /usr),
 # with the samples and the validators' verdicts. Usage: check_tree PREFIX SOURCE_DIR
 check_tree() {
@@ -16,14 +30,14 @@ check_tree() {
       "share/applications/$app_id.desktop" "share/metainfo/$app_id.metainfo.xml" \
       "share/icons/hicolor/scalable/apps/$app_id.svg"
     for size in "${icon_sizes[@]}"; do echo "share/icons/hicolor/${size}x$size/apps/$app_id.png"; done
-    (cd "$source/demo" && find . -type f | sed 's|^\./|share/ktqtests/demo/|')
+    samples_in "$source" | sed 's|.*:|share/ktqtests/samples/|'
   } | LC_ALL=C sort)
   actual=$(cd "$usr" && find . ! -type d | sed 's|^\./||' | LC_ALL=C sort)
   [ "$actual" = "$expected" ] ||
     fail "installed files differ from the expected ones:"$'\n'"$(diff <(echo "$expected") <(echo "$actual"))"
 
   [ -x "$usr/bin/ktqtests" ] && [ -x "$usr/bin/ktqtests-headless" ] || fail "the programs are not executable"
-  diff -r "$source/demo" "$usr/share/ktqtests/demo" >&2 || fail "the installed samples differ from demo/"
+  holds_samples "$usr/share/ktqtests/samples" "$source" || fail "the installed samples differ from the sources"
   for size in "${icon_sizes[@]}"; do
     file -b "$usr/share/icons/hicolor/${size}x$size/apps/$app_id.png" | grep -q "^PNG image data, $size x $size," ||
       fail "the ${size}px icon is no ${size}x$size PNG"

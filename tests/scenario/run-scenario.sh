@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Runs one scenario folder with the headless driver in a fresh working folder:
 #   files/           copied into the working folder first
+#   sample-files     names (one a line) of the project's files, such as the
+#                    published pools in samples/, copied in too, so that large
+#                    samples are kept once
 #   options          driver options, shell-quoted (default: a fixed clock)
 #   script.txt       the actions
 #   expected.txt     what the driver must print, exactly: a transcript, each
@@ -17,6 +20,12 @@ set -u
 bin=$1 dir=$2 work=$3
 rm -rf "$work" && mkdir -p "$work/folder"
 [ -d "$dir/files" ] && cp -a "$dir/files/." "$work/folder/"
+if [ -f "$dir/sample-files" ]; then
+  root=$(cd "$(dirname "$0")/../.." && pwd)
+  while IFS= read -r name; do
+    [ -n "$name" ] && cp "$root/$name" "$work/folder/"
+  done < "$dir/sample-files"
+fi
 opts=(--now "2026-12-08 09:00:00")
 if [ -f "$dir/options" ]; then eval "opts=($(cat "$dir/options"))"; fi
 unset LC_ALL LANG LANGUAGE

@@ -28,6 +28,9 @@ TEST(PoolFileFilter, NamesAreMatchedAsTheListingGivesThem) {
     EXPECT_FALSE(PassesPoolFileFilter("tech 2022 pool.txt", true));
     EXPECT_TRUE(PassesPoolFileFilter("general-tests.txt", true));
     EXPECT_FALSE(PassesPoolFileFilter("notes-tests.txt", true));
+    EXPECT_TRUE(IsPublishedPoolDocument("2024-2028 Extra Class Pool.docx"));
+    for (const char* name : {"Extra Pool.DOCX", "syllabus.docx", "tech ^ notes.docx"})
+        EXPECT_FALSE(IsPublishedPoolDocument(name)) << name;
 }
 
 TEST(Activation, AnEmptyFolderShowsTheMissingFilesBoxAndGoesOn) {

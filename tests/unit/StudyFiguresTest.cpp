@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "JpegWriter.h"
+#include "PngWriter.h"
 #include "StudyFixture.h"
 #include "study/FigureRules.h"
 
@@ -16,17 +17,17 @@ struct NameCase {
 class FigureNameTest : public ::testing::TestWithParam<NameCase> {};
 
 TEST_P(FigureNameTest, ComesFromTheFirstFigureNamed) {
-    EXPECT_EQ(FigureFileName(GetParam().record), GetParam().file);
+    EXPECT_EQ(FigureName(GetParam().record), GetParam().file);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Records, FigureNameTest,
     ::testing::Values(NameCase{"QuestionMarkEndsIt",
-                               "E5A01\tA\t\tWhat is shown in Figure E5-2?\tA. x", "E5-2.jpg"},
-                      NameCase{"CommaEndsIt", "In figure T-1, and then", "T-1.jpg"},
-                      NameCase{"BlankEndsIt", "the figure G7-1 shows", "G7-1.jpg"},
-                      NameCase{"FirstFigureWins", "in figure T-2 and figure T-3", "T-2.jpg"},
-                      NameCase{"InAnAnswerToo", "Q?\tA. see figure T-3 here\tB.", "T-3.jpg"},
+                               "E5A01\tA\t\tWhat is shown in Figure E5-2?\tA. x", "E5-2"},
+                      NameCase{"CommaEndsIt", "In figure T-1, and then", "T-1"},
+                      NameCase{"BlankEndsIt", "the figure G7-1 shows", "G7-1"},
+                      NameCase{"FirstFigureWins", "in figure T-2 and figure T-3", "T-2"},
+                      NameCase{"InAnAnswerToo", "Q?\tA. see figure T-3 here\tB.", "T-3"},
                       NameCase{"DigitIsNoFigure", "in figure 3 above", ""},
                       NameCase{"LowerCaseIsNoFigure", "in figure t-1 above", ""},
                       NameCase{"NoFigure", "What is a dipole?", ""},
@@ -59,6 +60,18 @@ TEST_F(FiguresTest, DamagedPictureIsReported) {
     EXPECT_NE(Output().find("MESSAGE"), std::string::npos);
     EXPECT_NE(Output().find("T-2.jpg"), std::string::npos);
     EXPECT_FALSE(form().Panel1.Visible());
+}
+
+TEST_F(FiguresTest, PngServesWhereNoJpegOfTheNameIs) {
+    folder.Write("E5-1.png", testsupport::WritePng(640, 480));
+    folder.Write("T-1.png", "a JPEG of the name wins");
+    folder.Write("T-1.jpg", testsupport::WriteJpeg({}));
+    Start();
+    EXPECT_EQ(form().state.AvailableImages, "E5-1.png T-1.jpg ");
+    ShowFigure("in figure E5-1?");
+    EXPECT_EQ(form().Image1.PictureWidth(), 640);
+    ShowFigure("in figure T-1?");
+    EXPECT_EQ(form().state.FigureFile, "T-1.jpg");
 }
 
 TEST_F(FiguresTest, PictureCutInsideItsDataIsReportedNotShown) {

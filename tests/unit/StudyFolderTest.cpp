@@ -206,7 +206,7 @@ TEST(EnterFolder, TheUsersFolderIsPreparedFromTheSamplesBesideTheProgram) {
     WorkingFolder work;
     fs::create_directory(work.Path() / "home");
     HomeFolder home(work.Path() / "home");
-    MakeSamples(work.Path() / "unpacked/usr/share/ktqtests/demo");
+    MakeSamples(work.Path() / "unpacked/usr/share/ktqtests/samples");
 
     EXPECT_EQ(UsersStudyFolder(), work.Path() / "home/KTQTests");
     EXPECT_EQ(ChosenFolder({Kind::UsersFolder, "", {}}, work.Path() / "unpacked/usr/bin/ktqtests",

@@ -77,6 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
         DecodeCase{"ACharacterWindows1252CannotHoldKeepsItsBytes",
                    "\xC3\xA9\r\n\xDF\xBB \xE4\xB8\xAD \xF0\x9F\x98\x80",
                    "\xE9\r\n\xDF\xBB \xE4\xB8\xAD \xF0\x9F\x98\x80", E::Utf8, 1},
+        DecodeCase{"NonBreakingHyphenIsAHyphen", "E7\xE2\x80\x91\x33", "E7-3", E::Utf8},
         DecodeCase{"Utf16LittleEndian", SavedAs(kCurly, Saving::Utf16LeWithMark), kCurly, E::Utf16},
         DecodeCase{"Utf16BigEndian", SavedAs(kCurly, Saving::Utf16BeWithMark), kCurly, E::Utf16},
         DecodeCase{"Utf16LittleEndianWithoutMark", Encoded(kCurly, "UTF-16LE"), kCurly, E::Utf16},

@@ -1,10 +1,10 @@
 #include "ui/qt/AnswerBoxSupport.h"
 
-#include <QAccessible>
 #include <QShortcut>
 #include <QWidget>
 
 #include "ui/AnswerBoxes.h"
+#include "ui/qt/RichEditWidget.h"
 
 namespace ktq {
 namespace {
@@ -21,6 +21,19 @@ QString DescriptionOf(AnswerFeedback f) {
             break;
     }
     return QString();
+}
+
+AnswerMark MarkOf(AnswerFeedback f) {
+    switch (f) {
+        case AnswerFeedback::ChosenWrong:
+            return AnswerMark::Wrong;
+        case AnswerFeedback::ChosenRight:
+        case AnswerFeedback::CorrectAnswer:
+            return AnswerMark::Right;
+        case AnswerFeedback::None:
+            break;
+    }
+    return AnswerMark::None;
 }
 
 }  // namespace
@@ -49,18 +62,19 @@ void InstallAnswerKeys(QWidget& window, TForm1& form, SkinContext& skin) {
     }
 }
 
-void AnnounceFeedback(TForm1& form, const Skin& skin, const Skin::AccessibilitySink& sink) {
+void ShowFeedbackBeyondColour(TForm1& form, const Skin& skin) {
     for (int n = 1; n <= 4; ++n) {
         QWidget* box = skin.WidgetOf(*form.AnswerBox(n));
-        const AnswerFeedback feedback = FeedbackOf(form, n);
-        const QString description = DescriptionOf(feedback);
-        if (box == nullptr || box->accessibleDescription() == description)
+        if (box == nullptr)
             continue;
-        box->setAccessibleDescription(description);  // tells of the change itself
-        if (feedback == AnswerFeedback::ChosenWrong || feedback == AnswerFeedback::ChosenRight) {
-            QAccessibleEvent announce(box, QAccessible::Alert);
-            sink(&announce);
-        }
+        const AnswerFeedback feedback = FeedbackOf(form, n);
+        if (auto* marked = dynamic_cast<RichEditWidget*>(box))
+            marked->SetMark(MarkOf(feedback));
+        // Read when the reader comes to the box; the result itself is spoken
+        // from the model's announcement.
+        const QString description = DescriptionOf(feedback);
+        if (box->accessibleDescription() != description)
+            box->setAccessibleDescription(description);
     }
 }
 

@@ -12,8 +12,8 @@ namespace ktq {
 // focus is in a text entry (which takes the key as text).
 void InstallAnswerKeys(QWidget& window, TForm1& form, SkinContext& skin);
 
-// Brings the answer boxes' accessible descriptions in line with the feedback
-// on screen; a new choice is announced.
-void AnnounceFeedback(TForm1& form, const Skin& skin, const Skin::AccessibilitySink& sink);
+// Brings the answer boxes' marks and accessible descriptions in line with the
+// feedback colours on screen.
+void ShowFeedbackBeyondColour(TForm1& form, const Skin& skin);
 
 }  // namespace ktq

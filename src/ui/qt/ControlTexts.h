@@ -7,8 +7,11 @@ namespace ktq {
 
 // A label with only blanks in it: nothing of it can be cut off or read.
 bool ShowsNothing(const Control& c);
-// Its caption, else its own designed hint; controls with neither are named
-// after what they show, with their value where they are a display.
+// A label that shows a value (a count, the clock, a marker) rather than a
+// caption: it keeps its name while its text changes.
+bool IsDisplay(const Control& c);
+// A name that says what the control is: a display's or a box's own, else
+// its caption, else its own hint. Never the text it holds.
 Text AccessibleNameOf(const Control& c);
 
 }  // namespace ktq

@@ -28,10 +28,12 @@ void ControlView::Mirror() {
         w->setVisible(shown);
     if (w->isEnabledTo(w->parentWidget()) != control_.Enabled())
         w->setEnabled(control_.Enabled());
-    const QString tip = ToQString(control_.EffectiveHint());
+    // The control's own hint: Qt shows a parent's tip where a widget has none,
+    // and a reader takes the tip as the description, which must be the
+    // control's own or nothing.
+    const QString tip = ToQString(control_.Hint());
     if (w->toolTip() != tip)
         w->setToolTip(tip);
-    // The pointer rests on a box's viewport, which does not ask its box.
     if (auto* area = qobject_cast<QAbstractScrollArea*>(w);
         area && area->viewport()->toolTip() != tip)
         area->viewport()->setToolTip(tip);

@@ -5,6 +5,7 @@
 #include <QPalette>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "platform/FileSystem.h"
 #include "ui/Control.h"
@@ -36,6 +37,8 @@ class ControlView {
 
     Control& Model() const { return control_; }
     virtual QWidget* Widget() const = 0;
+    // The widgets Tab stops at, in order: the widget itself for most.
+    virtual std::vector<QWidget*> TabStops() const { return {Widget()}; }
     // Brings the widget up to the control's state.
     void Mirror();
 

@@ -1,5 +1,7 @@
 #include <QLabel>
 
+#include "ui/qt/AccessibleViews.h"
+#include "ui/qt/ControlTexts.h"
 #include "ui/qt/QtLook.h"
 #include "ui/qt/Views.h"
 
@@ -12,6 +14,8 @@ class LabelView : public ControlView {
         : ControlView(c, skin), label_(new QLabel(parent)), model_(c) {
         label_->setTextFormat(Qt::PlainText);
         label_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        if (IsDisplay(c))
+            MarkAsDisplay(*label_);
     }
     QWidget* Widget() const override { return label_; }
 

@@ -4,6 +4,7 @@
 #include <QListWidget>
 #include <QSignalBlocker>
 
+#include "ui/qt/ControlTexts.h"
 #include "ui/qt/QtLook.h"
 #include "ui/qt/Views.h"
 #include "ui/qt/WidgetDesign.h"
@@ -25,6 +26,8 @@ class ComboBoxView : public ControlView {
         box_->setInsertPolicy(QComboBox::NoInsert);
         // Completion would change the text behind the user's back.
         box_->setCompleter(nullptr);
+        // The focus is in the entry: a reader names it as the box.
+        box_->lineEdit()->setAccessibleName(ToQString(AccessibleNameOf(c)));
         if (DesignOf(c.Name()).arrowPointer)
             box_->lineEdit()->setCursor(Qt::ArrowCursor);
         // The box would pick the item matching a typed text again when the

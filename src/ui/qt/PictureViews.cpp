@@ -7,6 +7,7 @@
 
 #include "platform/DefaultPicture.h"
 #include "platform/JpegPicture.h"
+#include "platform/PictureFile.h"
 #include "ui/FormDesign.h"
 #include "ui/qt/EventHook.h"
 #include "ui/qt/Views.h"
@@ -66,7 +67,7 @@ class ImageView : public ControlView {
         }
         const Picture picture = shownFile_ == kDefaultPictureName
                                     ? DecodeJpeg(DefaultPictureJpeg(), shownFile_)
-                                    : DecodeJpegFile(Skin().Files(), shownFile_);
+                                    : DecodePictureFile(Skin().Files(), shownFile_);
         label_->setPixmap(ToPixmap(picture));
     }
     QPalette::ColorRole BackgroundRole() const override { return QPalette::Window; }

@@ -6,6 +6,8 @@
 #include <QToolButton>
 
 #include "ui/qt/EventHook.h"
+#include "ui/qt/LabelClearSlider.h"
+#include "ui/qt/QtLook.h"
 #include "ui/qt/Views.h"
 #include "ui/qt/WidgetDesign.h"
 
@@ -15,7 +17,7 @@ namespace {
 class TrackBarView : public ControlView {
   public:
     TrackBarView(TrackBar& c, QWidget* parent, SkinContext& skin)
-        : ControlView(c, skin), slider_(new QSlider(Qt::Horizontal, parent)), model_(c) {
+        : ControlView(c, skin), slider_(new LabelClearSlider(Qt::Horizontal, parent)), model_(c) {
         slider_->setTickPosition(QSlider::TicksBelow);
         slider_->setTickInterval(1);
         slider_->setPageStep(1);
@@ -52,35 +54,45 @@ class UpDownView : public ControlView {
         next_ = Arrow(Qt::RightArrow, UpDownArrow::Next);
         layout->addWidget(previous_);
         layout->addWidget(next_);
-        // One stop in the Tab order, as one control; the arrow keys step.
-        next_->setFocusPolicy(Qt::NoFocus);
-        frame_->setFocusProxy(previous_);
-        new EventHook(previous_, [this](QEvent* e) {
-            if (e->type() != QEvent::KeyPress)
-                return false;
-            const int key = static_cast<QKeyEvent*>(e)->key();
-            if (key != Qt::Key_Left && key != Qt::Key_Right)
-                return false;
-            const UpDownArrow arrow =
-                key == Qt::Key_Right ? UpDownArrow::Next : UpDownArrow::Previous;
-            Input([&] { model_.UserStep(arrow); });
-            return true;
-        });
+        // Each arrow is a Tab stop of its own (the frame is none: Qt would
+        // send Tab through a frame's focus proxy a second time); the arrow
+        // keys step from either.
     }
     QWidget* Widget() const override { return frame_; }
+    std::vector<QWidget*> TabStops() const override { return {previous_, next_}; }
     QToolButton* Button(UpDownArrow a) const { return a == UpDownArrow::Next ? next_ : previous_; }
 
   protected:
-    void MirrorContent() override {}
+    void MirrorContent() override {
+        const QString hint = ToQString(model_.Hint());
+        for (QToolButton* b : {previous_, next_}) {
+            if (b->accessibleDescription() != hint)
+                b->setAccessibleDescription(hint);
+        }
+    }
     QPalette::ColorRole BackgroundRole() const override { return QPalette::Button; }
 
   private:
+    bool StepKey(QEvent* e) {
+        if (e->type() != QEvent::KeyPress)
+            return false;
+        const int key = static_cast<QKeyEvent*>(e)->key();
+        if (key != Qt::Key_Left && key != Qt::Key_Right)
+            return false;
+        const UpDownArrow arrow = key == Qt::Key_Right ? UpDownArrow::Next : UpDownArrow::Previous;
+        Input([&] { model_.UserStep(arrow); });
+        return true;
+    }
+
     QToolButton* Arrow(Qt::ArrowType type, UpDownArrow arrow) {
         auto* b = new QToolButton(frame_);
         b->setArrowType(type);
         b->setAutoRepeat(true);
         b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
         b->setObjectName(arrow == UpDownArrow::Next ? "next" : "previous");
+        b->setAccessibleName(arrow == UpDownArrow::Next ? "Next question" : "Previous question");
+        b->setFocusPolicy(Qt::StrongFocus);
+        new EventHook(b, [this](QEvent* e) { return StepKey(e); });
         QObject::connect(b, &QToolButton::clicked,
                          [this, arrow] { Input([&] { model_.UserStep(arrow); }); });
         return b;

@@ -1,17 +1,21 @@
 #include "ui/qt/Skin.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QMoveEvent>
 #include <QShowEvent>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
+#include <algorithm>
 
+#include "ui/qt/AccessibleViews.h"
 #include "ui/qt/AnswerBoxSupport.h"
 #include "ui/qt/ControlTexts.h"
 #include "ui/qt/ProgressWindow.h"
 #include "ui/qt/QtLook.h"
+#include "ui/qt/WindowFrameQuery.h"
 
 namespace ktq {
 
@@ -19,6 +23,20 @@ class FormWindow : public QWidget {
   public:
     explicit FormWindow(Skin& skin) : skin_(skin) {}
     bool mirroring = false;
+
+    // The first show waits for the handler that asked for it to end:
+    // activation follows it at once and sets the window's height, and the
+    // window is then placed and sized once, with its frame, as it is mapped.
+    void setVisible(bool visible) override {
+        if (!shownOnce_) {
+            if (visible && !showPending_)
+                QMetaObject::invokeMethod(
+                    this, [this] { ShowNow(); }, Qt::QueuedConnection);
+            showPending_ = visible;
+            return;
+        }
+        QWidget::setVisible(visible);
+    }
 
   protected:
     void closeEvent(QCloseEvent* e) override {
@@ -34,18 +52,30 @@ class FormWindow : public QWidget {
     }
     void showEvent(QShowEvent* e) override {
         QWidget::showEvent(e);
+        // Before the window is mapped: sized with its frame from the start.
+        skin_.AskFrameOnFirstShow();
         skin_.FitClientArea();
     }
 
   private:
+    void ShowNow() {
+        shownOnce_ = true;
+        if (showPending_)
+            QWidget::setVisible(true);
+    }
+
     Skin& skin_;
+    bool shownOnce_ = false;
+    bool showPending_ = false;
 };
 
 Skin::Skin(TForm1& form)
     : form_(form),
       window_(std::make_unique<FormWindow>(*this)),
       accessibility_([](QAccessibleEvent* e) { QAccessible::updateAccessibility(e); }) {
+    InstallAccessibleViews();
     Build();
+    speech_ = std::make_unique<SpeechLine>(*window_);
     form_.OnProgressRequested = [this] {
         if (progress_ == nullptr)
             progress_ = new ProgressWindow(form_, *this, window_.get());
@@ -102,12 +132,16 @@ void Skin::Build() {
     }
     QWidget* previous = nullptr;
     for (Control* c : form_.TabOrder()) {
-        QWidget* w = WidgetOf(*c);
-        if (!w || (w->focusPolicy() == Qt::NoFocus && !w->focusProxy()))
+        auto it = viewOf_.find(c);
+        if (it == viewOf_.end())
             continue;
-        if (previous)
-            QWidget::setTabOrder(previous, w);
-        previous = w;
+        for (QWidget* w : it->second->TabStops()) {
+            if (w->focusPolicy() == Qt::NoFocus && !w->focusProxy())
+                continue;
+            if (previous)
+                QWidget::setTabOrder(previous, w);
+            previous = w;
+        }
     }
     for (auto& view : views_) view->Mirror();
     MirrorForm();
@@ -128,7 +162,8 @@ void Skin::Flush() {
         return;  // a message box shown while mirroring runs the event loop
     flushing_ = true;
     flushQueued_ = false;
-    form_.RunGuarded([this] {
+    Control* focused = ControlOf(QApplication::focusWidget());
+    form_.RunGuarded([this, focused] {
         while (!dirty_.empty()) {
             std::set<const Control*> batch;
             batch.swap(dirty_);
@@ -147,8 +182,10 @@ void Skin::Flush() {
             }
             // With every widget in place: the window around them, then the focus.
             FitClientArea();
+            MoveFocusOffDisabled(focused);
             ShowFocusRequest();
-            AnnounceFeedback(form_, *this, accessibility_);
+            ShowFeedbackBeyondColour(form_, *this);
+            SpeakAnnouncement();
         }
     });
     dirty_.clear();
@@ -177,7 +214,15 @@ QMargins Skin::WindowFrame() const {
     if (frame_)
         return *frame_;
     const QWindow* handle = window_->windowHandle();
-    return handle ? handle->frameMargins() : QMargins();
+    const QMargins told = handle ? handle->frameMargins() : QMargins();
+    return told.isNull() && askedFrame_ ? *askedFrame_ : told;
+}
+
+void Skin::AskFrameOnFirstShow() {
+    if (frameAsked_ || frame_)
+        return;
+    frameAsked_ = true;
+    askedFrame_ = AskFrameBeforeMapping(*window_);
 }
 
 void Skin::FitClientArea() {
@@ -211,6 +256,47 @@ void Skin::ShowFocusRequest() {
     QWidget* focus = WidgetOf(*form_.Focused());
     if (focus && focus->isVisible() && !focus->visibleRegion().isEmpty())
         focus->setFocus(Qt::OtherFocusReason);
+}
+
+Control* Skin::ControlOf(const QWidget* widget) const {
+    for (; widget != nullptr && widget != window_.get(); widget = widget->parentWidget()) {
+        for (const auto& [control, view] : viewOf_) {
+            if (view->Widget() == widget)
+                return const_cast<Control*>(control);
+        }
+    }
+    return nullptr;
+}
+
+void Skin::MoveFocusOffDisabled(Control* focused) {
+    QWidget* widget = focused ? WidgetOf(*focused) : nullptr;
+    if (widget == nullptr || (widget->isEnabled() && widget->isVisible()))
+        return;
+    // Qt would take the next widget that was enabled before this change was
+    // mirrored; the next step of the work is the next control that is now.
+    const std::vector<Control*> order = form_.TabOrder();
+    auto at = std::find(order.begin(), order.end(), focused);
+    if (at == order.end())
+        return;
+    for (std::size_t step = 1; step < order.size(); ++step) {
+        Control* next = order[(static_cast<std::size_t>(at - order.begin()) + step) % order.size()];
+        auto view = viewOf_.find(next);
+        if (view == viewOf_.end())
+            continue;
+        for (QWidget* stop : view->second->TabStops()) {
+            if (stop->isEnabled() && stop->isVisible() && stop->focusPolicy() != Qt::NoFocus) {
+                stop->setFocus(Qt::TabFocusReason);
+                return;
+            }
+        }
+    }
+}
+
+void Skin::SpeakAnnouncement() {
+    if (form_.state.AnnouncementCount == spokenAnnouncements_)
+        return;
+    spokenAnnouncements_ = form_.state.AnnouncementCount;
+    speech_->Say(ToQString(form_.state.Announcement), accessibility_);
 }
 
 void Skin::MirrorForm() {

@@ -12,6 +12,7 @@
 
 #include "ui/TForm1.h"
 #include "ui/qt/ControlView.h"
+#include "ui/qt/SpeechLine.h"
 
 class QAccessibleEvent;
 class QTimer;
@@ -50,6 +51,8 @@ class Skin : public SkinContext {
     // unless someone else listens (offscreen there is none).
     using AccessibilitySink = std::function<void(QAccessibleEvent*)>;
     void SendAccessibilityEventsTo(AccessibilitySink sink) { accessibility_ = std::move(sink); }
+    // Where the model's announcements are spoken.
+    QWidget& SpeechLineWidget() { return speech_->Widget(); }
 
   private:
     friend class FormWindow;
@@ -57,10 +60,14 @@ class Skin : public SkinContext {
     void Changed(Control& control);
     void FitClientArea();
     void ShowFocusRequest();
+    void SpeakAnnouncement();
+    Control* ControlOf(const QWidget* widget) const;
+    void MoveFocusOffDisabled(Control* focused);
     void MirrorForm();
     void MirrorTimer(Timer& timer);
     void UserMovedWindow(int left, int top);
     void UserClosedWindow();
+    void AskFrameOnFirstShow();
 
     TForm1& form_;
     std::unique_ptr<FormWindow> window_;
@@ -75,7 +82,13 @@ class Skin : public SkinContext {
     int shownFocusRequests_ = 0;
     bool typing_ = false;
     std::optional<QMargins> frame_;
+    // The window manager's answer before the first mapping, used until the
+    // window system tells the frame itself.
+    std::optional<QMargins> askedFrame_;
+    bool frameAsked_ = false;
     AccessibilitySink accessibility_;
+    std::unique_ptr<SpeechLine> speech_;
+    int spokenAnnouncements_ = 0;
 };
 
 }  // namespace ktq

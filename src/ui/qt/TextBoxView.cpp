@@ -1,19 +1,18 @@
 // Multi-line boxes: Memo as QPlainTextEdit, RichEdit as a read-only QTextEdit.
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QSignalBlocker>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QTextLayout>
 #include <optional>
+#include <type_traits>
 
 #include "ui/qt/EventHook.h"
 #include "ui/qt/QtLook.h"
+#include "ui/qt/RichEditWidget.h"
 #include "ui/qt/Views.h"
 #include "ui/qt/WidgetDesign.h"
 
@@ -59,35 +58,6 @@ int WidgetPosition(const LineList& lines, int index, int documentLength) {
     return std::min(pos, documentLength);
 }
 
-// A rich-text box that shows where the keyboard focus is: the answer boxes
-// are pressed from the keyboard, and have no frame line of their own.
-class RichEditWidget : public QTextEdit {
-  public:
-    using QTextEdit::QTextEdit;
-
-  protected:
-    void paintEvent(QPaintEvent* e) override {
-        QTextEdit::paintEvent(e);
-        if (!hasFocus())
-            return;
-        QPainter painter(viewport());
-        QStyleOptionFocusRect frame;
-        frame.initFrom(this);
-        frame.rect = viewport()->rect();
-        frame.state |= QStyle::State_KeyboardFocusChange;
-        frame.backgroundColor = palette().color(QPalette::Base);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
-    }
-    void focusInEvent(QFocusEvent* e) override {
-        QTextEdit::focusInEvent(e);
-        viewport()->update();
-    }
-    void focusOutEvent(QFocusEvent* e) override {
-        QTextEdit::focusOutEvent(e);
-        viewport()->update();
-    }
-};
-
 template <class Box>
 class TextBoxView : public ControlView {
   public:
@@ -101,6 +71,10 @@ class TextBoxView : public ControlView {
         box_->setLineWrapMode(d.wrapLines ? Box::WidgetWidth : Box::NoWrap);
         if (!d.frame)
             box_->setFrameShape(QFrame::NoFrame);
+        if constexpr (std::is_same_v<Box, RichEditWidget>) {
+            if (d.answerMark)
+                box_->KeepMarkMargin();
+        }
         if (d.arrowPointer)
             box_->viewport()->setCursor(Qt::ArrowCursor);
         box_->viewport()->setMouseTracking(true);

@@ -13,6 +13,7 @@ WidgetDesign DesignOf(const std::string& name) {
     } else if (name == "RichEdit2" || name == "RichEdit3" || name == "RichEdit4" ||
                name == "RichEdit5") {
         d.frame = false;
+        d.answerMark = true;
     } else if (name == "Panel2") {
         d.frameWidth = 3;
     }

@@ -14,6 +14,8 @@ struct WidgetDesign {
     int frameWidth = 1;
     // A multi-line box that takes Enter as a new line.
     bool enterAddsLines = true;
+    // An answer box, with a margin for the mark of its feedback.
+    bool answerMark = false;
 };
 
 WidgetDesign DesignOf(const std::string& controlName);

@@ -1,0 +1,14 @@
+#pragma once
+// A figure file of the working folder, decoded by the format its name gives:
+// ".png" is PNG, anything else JPEG.
+#include "platform/FileSystem.h"
+#include "platform/Picture.h"
+
+namespace ktq {
+
+bool IsPngFileName(const Text& name);
+// Throws IoError for a file that cannot be read or decoded.
+Picture DecodePictureFile(FileSystem& files, const FileName& name,
+                          PictureBox within = kFigureDecodeBox);
+
+}  // namespace ktq
