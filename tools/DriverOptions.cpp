@@ -10,7 +10,8 @@ namespace ktq {
 namespace {
 
 const char* kUsage =
-    "usage: ktqtests-headless [--script FILE] [--folder DIR] [--echo] [--screen-height N]\n"
+    "usage: ktqtests-headless [--script FILE] [--folder DIR] [--echo] [--read-only]\n"
+    "                         [--screen-height N]\n"
     "                         [--settings FILE] [--now \"YYYY-MM-DD HH:MM:SS\"] [--counter N]\n"
     "                         [-- PARAMETERS...]\n";
 
@@ -78,8 +79,8 @@ bool ParseDriverOptions(int argc, const char* const* argv, DriverOptions& o, std
             for (++i; i < argc; ++i) o.parameters.push_back(Utf8ToCp1252(argv[i]));
             break;
         }
-        if (a == "--echo") {
-            o.echo = true;
+        if (a == "--echo" || a == "--read-only") {
+            (a == "--echo" ? o.echo : o.readOnly) = true;
             continue;
         }
         const auto option = ValueOptions().find(a);

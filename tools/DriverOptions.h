@@ -18,7 +18,8 @@ struct DriverOptions {
     int screenHeight = 1080;
     std::optional<DateTime> now;
     std::optional<std::uint64_t> counter;
-    bool echo = false;  // print each action before its output
+    bool echo = false;      // print each action before its output
+    bool readOnly = false;  // open the folder read-only, without asking
     std::vector<Text> parameters;
 };
 

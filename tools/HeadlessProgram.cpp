@@ -76,6 +76,10 @@ int RunHeadlessProgram(int argc, const char* const* argv, std::istream& in, std:
         platform.SetCounter(*o.counter);
 
     TForm1 form(platform);
+    // A folder that another window holds: the question is printed and
+    // answered Yes, so the script runs read-only; No would end the run here.
+    if (!form.TakeFolder(o.readOnly))
+        return 0;
     form.RunGuarded([&] { form.FormCreate(); });
     form.RunGuarded([&] { form.FormActivate(); });
     ScriptDriver driver(form, platform, out, o.echo);

@@ -14,6 +14,7 @@ namespace {
 constexpr const char* kRetiredPool =
     "FINAL Revised 2015-2019 General Class Question Pool 2-11-2015.txt";
 constexpr const char* kMakerCredit = " KTQTests developers 2026";
+constexpr const char* kReadOnlyCaption = "  [read-only]";
 constexpr const char* kMissingFilesText =
     "No suitable TXT Pool files found in the current folder. Copy them to this application's "
     "folder and restart this software.\r\n\r\nText versions can be created by opening the "
@@ -106,7 +107,8 @@ void ClearQuestionArea(TForm1& f) {
 
 void ShowCaptionAndColours(TForm1& f) {
     f.SetCaption("KTQ Trial Exam Tests -:-  Vers " + GetVersionString() + " " +
-                 Text(1, kCopyrightChar) + kMakerCredit);
+                 Text(1, kCopyrightChar) + kMakerCredit +
+                 (f.state.ReadOnlyFolder ? kReadOnlyCaption : ""));
     f.state.HoverColor = 0xF0FBFF;
     f.state.SpareColor2 = 0x0000FF;
     f.state.CorrectColor = 0x2BB54E;
@@ -138,8 +140,15 @@ void ResetTrial(TForm1& f) {
 
 void FillPoolChooser(TForm1& f) {
     RunState& s = f.state;
-    ImportPublishedPools(f);
-    const std::vector<FileName> names = ListFolderInto(f);
+    std::vector<FileName> names;
+    try {
+        ImportPublishedPools(f);
+        names = ListFolderInto(f);
+    } catch (const IoError& e) {
+        // The files may well be there: the folder itself cannot be read.
+        f.Sys().ShowMessage("Missing files error", e.what());
+        return;
+    }
     s.TestsMode = FolderHoldsPreparedBanks(f.ListBox1.Items());
     for (const FileName& name : names) {
         if (PassesPoolFileFilter(name.Shown(), s.TestsMode)) {
@@ -187,7 +196,14 @@ void TForm1::FormCreate() {
     if (FileExists(Files(), kRetiredPool) && Sys().Now().ms > MakeDateTime(2019, 7, 1).ms)
         RenameFile(Files(), kRetiredPool, Text(kRetiredPool) + ".bak");
 
-    const std::vector<FileName> names = ListFolderInto(*this);
+    std::vector<FileName> names;
+    try {
+        // What a killed run left behind goes before anything else is listed.
+        RemoveLeftoverTemporaries(Files());
+        names = ListFolderInto(*this);
+    } catch (const IoError&) {
+        // Said at activation, which lists the folder again.
+    }
     if (FolderHoldsPreparedBanks(ListBox1.Items())) {
         // Prepared banks carry their own notes: set the loose study files aside.
         for (const FileName& entry : names) {
@@ -214,10 +230,12 @@ void TForm1::FormActivate() {
     FillPoolChooser(*this);
     ResetPoolAndBank(*this);
     ShowNoticeAtFirstStart(*this);
+    ClearStatusNotes();
 }
 
 void TForm1::FormClose() {
     SaveSettings();
+    Sys().Files().UnlockFolder();
     state.QuestionBank.clear();
     state.PoolLines.clear();
     state.RuleLines.clear();

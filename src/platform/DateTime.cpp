@@ -6,6 +6,8 @@
 #include <ctime>
 #include <string_view>
 
+#include "text/CodePage.h"
+
 namespace ktq {
 namespace {
 
@@ -123,6 +125,10 @@ std::string FormatDateTimeForLocale(DateTime t) {
     if (std::strftime(buf, sizeof buf, "%x %X", &tm) == 0)
         return FormatDateTime(t);
     return buf;
+}
+
+std::string LocalDateTimeOrIso(const std::string& utf8, DateTime t) {
+    return ExactUtf8ToCp1252(utf8).value_or(FormatIsoDateTime(t));
 }
 
 std::int64_t UtcMsOfLocal(DateTime local) {

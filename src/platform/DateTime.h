@@ -24,6 +24,10 @@ std::string FormatIsoDateTime(DateTime t);
 // Short date and long time in the C library's LC_TIME locale (UTF-8 text),
 // or FormatDateTime where that is C or POSIX.
 std::string FormatDateTimeForLocale(DateTime t);
+// A locale's date and time text (UTF-8) in Windows-1252, or, where it holds
+// characters Windows-1252 cannot hold (Persian or Arabic digits, Japanese
+// date signs), the same point in ISO 8601, which every reader can read.
+std::string LocalDateTimeOrIso(const std::string& utf8, DateTime t);
 // Milliseconds since 1970-01-01 00:00 UTC of a local wall-clock time, by the
 // C library's time zone (TZ).
 std::int64_t UtcMsOfLocal(DateTime local);

@@ -66,6 +66,8 @@ struct Descriptor {
 
 DiskFileSystem::DiskFileSystem(fs::path folder) : folder_(std::move(folder)) {}
 
+DiskFileSystem::~DiskFileSystem() = default;
+
 fs::path DiskFileSystem::PathOf(const FileName& name) const {
     return folder_ / fs::path(name.System());
 }
@@ -77,14 +79,25 @@ Text DiskFileSystem::Folder() {
 }
 
 std::optional<EntryInfo> DiskFileSystem::Stat(const FileName& name) {
+    const fs::path path = PathOf(name);
     struct stat st {};
-    if (::stat(PathOf(name).c_str(), &st) != 0)
-        return std::nullopt;
+    if (::lstat(path.c_str(), &st) != 0) {
+        if (errno == ENOENT || errno == ENOTDIR)
+            return std::nullopt;
+        return EntryInfo{EntryKind::Unreachable, 0, false, 0, errno};
+    }
     EntryInfo info;
+    info.link = S_ISLNK(st.st_mode);
+    if (info.link && ::stat(path.c_str(), &st) != 0) {
+        info.kind = EntryKind::Unreachable;
+        info.error = errno;
+        return info;
+    }
     info.kind = S_ISREG(st.st_mode)   ? EntryKind::File
                 : S_ISDIR(st.st_mode) ? EntryKind::Folder
                                       : EntryKind::Other;
     info.size = info.kind == EntryKind::File ? static_cast<std::int64_t>(st.st_size) : 0;
+    info.modified = static_cast<std::int64_t>(st.st_mtim.tv_sec);
     return info;
 }
 
@@ -92,15 +105,14 @@ std::vector<FileName> DiskFileSystem::ListFiles() {
     std::vector<FileName> names;
     std::error_code ec;
     fs::directory_iterator it(folder_, ec);
-    if (ec)
-        return names;
-    for (; it != fs::directory_iterator(); it.increment(ec)) {
-        if (ec)
-            break;
+    for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
         std::error_code typeEc;
         if (!it->is_directory(typeEc))
             names.push_back(FileName::FromSystem(it->path().filename().string()));
     }
+    if (ec)
+        throw IoError("Cannot list the folder " + FileName::FromSystem(folder_.string()).Quoted() +
+                      ": " + ec.message());
     return names;
 }
 
@@ -177,6 +189,18 @@ int DiskFileSystem::Append(const FileName& name, std::string_view bytes) {
 
 void DiskFileSystem::Remove(const FileName& name) {
     ::unlink(PathOf(name).c_str());
+}
+
+std::optional<long> DiskFileSystem::LockFolder() {
+    if (lock_)
+        return std::nullopt;
+    FolderLock::Attempt attempt = FolderLock::Take(folder_);
+    lock_ = std::move(attempt.lock);
+    return attempt.held ? std::optional<long>(attempt.holder) : std::nullopt;
+}
+
+void DiskFileSystem::UnlockFolder() {
+    lock_.reset();
 }
 
 std::unique_ptr<FileSystem> WorkingFolderFiles() {

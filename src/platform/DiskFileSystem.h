@@ -5,12 +5,14 @@
 #include <memory>
 
 #include "platform/FileSystem.h"
+#include "platform/FolderLock.h"
 
 namespace ktq {
 
 class DiskFileSystem : public FileSystem {
   public:
     explicit DiskFileSystem(std::filesystem::path folder);
+    ~DiskFileSystem() override;
 
     Text Folder() override;
     std::optional<EntryInfo> Stat(const FileName& name) override;
@@ -20,10 +22,13 @@ class DiskFileSystem : public FileSystem {
     int RenameOver(const FileName& from, const FileName& to) override;
     int Append(const FileName& name, std::string_view bytes) override;
     void Remove(const FileName& name) override;
+    std::optional<long> LockFolder() override;
+    void UnlockFolder() override;
 
   private:
     std::filesystem::path PathOf(const FileName& name) const;
     std::filesystem::path folder_;
+    std::unique_ptr<FolderLock> lock_;
 };
 
 // The disk in the process's current folder, as it is at this moment.

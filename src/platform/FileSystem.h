@@ -14,11 +14,19 @@
 
 namespace ktq {
 
-enum class EntryKind { File, Folder, Other };
+// Unreachable: the entry is there but cannot be looked at (a link that leads
+// nowhere or to itself, a folder that may not be searched); `error` says why.
+enum class EntryKind { File, Folder, Other, Unreachable };
 
 struct EntryInfo {
     EntryKind kind = EntryKind::Other;
     std::int64_t size = 0;
+    // The name is a symbolic link; kind, size and time are those of its target.
+    bool link = false;
+    // Last change, in seconds since 1970-01-01 UTC.
+    std::int64_t modified = 0;
+    // The system's error number of an unreachable entry.
+    int error = 0;
 };
 
 class FileSystem {
@@ -30,6 +38,7 @@ class FileSystem {
     // The entry of that name after following links; empty when there is none.
     virtual std::optional<EntryInfo> Stat(const FileName& name) = 0;
     // The entries of the working folder that are not folders, in no order.
+    // Throws IoError with the system's reason when the folder cannot be listed.
     virtual std::vector<FileName> ListFiles() = 0;
 
     // The whole content of a regular file, at most `limit` bytes; anything
@@ -47,6 +56,14 @@ class FileSystem {
     // Appends to an existing file.
     virtual int Append(const FileName& name, std::string_view bytes) = 0;
     virtual void Remove(const FileName& name) = 0;
+
+    // The advisory lock of the working folder, so that two windows do not
+    // write the same files: taken for this process until UnlockFolder or the
+    // process ends. Nothing when it is taken, or when the folder cannot hold
+    // a lock at all; otherwise the id of the process that holds it (0 when
+    // unknown). A folder without locks is never held by another.
+    virtual std::optional<long> LockFolder() { return std::nullopt; }
+    virtual void UnlockFolder() {}
 };
 
 }  // namespace ktq

@@ -54,7 +54,7 @@ bool HeadlessPlatform::AskYesNo(const Text& title, const Text& text) {
 }
 
 Text HeadlessPlatform::LocalDateTimeText(DateTime t) {
-    return Utf8ToCp1252(FormatDateTimeForLocale(t));
+    return LocalDateTimeOrIso(FormatDateTimeForLocale(t), t);
 }
 
 void HeadlessPlatform::OpenWithViewer(const Text& file) {

@@ -25,7 +25,7 @@ class HeadlessPlatform : public Platform {
     // The settable clock read in the C library's time zone.
     std::int64_t UtcNowMs() override { return UtcMsOfLocal(now_); }
     // In the C library's LC_TIME locale, which the driver takes from the
-    // environment.
+    // environment (ISO 8601 where it writes what Windows-1252 cannot hold).
     Text LocalDateTimeText(DateTime t) override;
     std::uint64_t HighResolutionCounter() override;
     void ShowMessage(const Text& title, const Text& text) override;

@@ -2,6 +2,7 @@
 
 #include "platform/DiskFileSystem.h"
 #include "platform/TextFile.h"
+#include "text/CodePage.h"
 #include "text/Text.h"
 
 namespace ktq {
@@ -35,6 +36,72 @@ IniFileSettingsStore::IniFileSettingsStore(std::string path) : path_(std::move(p
     Load();
 }
 
+namespace {
+
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+
+// The lines of the file, each with its own line end (CR LF, LF or CR), so
+// that lines the store does not change are written back as they were.
+std::vector<std::string> RawLines(std::string_view bytes) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        std::size_t end = bytes.find_first_of("\r\n", start);
+        if (end == std::string_view::npos)
+            end = bytes.size();
+        else if (bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n')
+            end += 2;
+        else
+            end += 1;
+        lines.emplace_back(bytes.substr(start, end - start));
+        start = end;
+    }
+    return lines;
+}
+
+std::string_view LineEndOf(std::string_view line) {
+    const std::size_t end = line.find_first_of("\r\n");
+    return end == std::string_view::npos ? std::string_view() : line.substr(end);
+}
+
+// Names and values are UTF-8 in the file; one that is not reads byte for byte.
+std::string FromFile(std::string_view text) {
+    return ExactUtf8ToCp1252(text).value_or(std::string(text));
+}
+
+// What one line of the file is: a section's heading, a value of a section,
+// or anything else (comments, blank lines, lines the store cannot read).
+struct IniLine {
+    enum Kind { Heading, Value, Other } kind = Other;
+    std::string section, name, value;
+};
+
+// Reads the lines in turn; `section` is the section the line stands in.
+IniLine ReadIniLine(std::string_view raw, bool first, std::string& section) {
+    if (first && raw.substr(0, kUtf8Mark.size()) == kUtf8Mark)
+        raw.remove_prefix(kUtf8Mark.size());
+    const std::string line = Trim(raw);
+    IniLine read;
+    if (line.empty() || line[0] == ';' || line[0] == '#')
+        return read;
+    if (line.front() == '[' && line.back() == ']') {
+        section = FromFile(line.substr(1, line.size() - 2));
+        read.kind = IniLine::Heading;
+        read.section = section;
+        return read;
+    }
+    const std::size_t eq = line.find('=');
+    if (eq == std::string::npos || section.empty())
+        return read;
+    read.kind = IniLine::Value;
+    read.section = section;
+    read.name = FromFile(Trim(line.substr(0, eq)));
+    read.value = FromFile(Trim(line.substr(eq + 1)));
+    return read;
+}
+
+}  // namespace
+
 void IniFileSettingsStore::Load() {
     std::string bytes;
     try {
@@ -43,30 +110,52 @@ void IniFileSettingsStore::Load() {
     } catch (const IoError&) {
         return;  // missing or unreadable: the defaults apply
     }
-    std::string current;
-    for (const std::string& raw : SplitLines(bytes)) {
-        std::string line = Trim(raw);
-        if (line.empty() || line[0] == ';' || line[0] == '#')
-            continue;
-        if (line.front() == '[' && line.back() == ']') {
-            current = line.substr(1, line.size() - 2);
-            continue;
-        }
-        std::size_t eq = line.find('=');
-        if (eq == std::string::npos || current.empty())
-            continue;
-        values_[current][Trim(line.substr(0, eq))] = Trim(line.substr(eq + 1));
+    lines_ = RawLines(bytes);
+    std::string section;
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        const IniLine line = ReadIniLine(lines_[i], i == 0, section);
+        if (line.kind == IniLine::Value)
+            values_[line.section][line.name] = line.value;
     }
 }
 
-void IniFileSettingsStore::Save() {
-    LineList lines;
-    for (const auto& [section, entries] : values_) {
-        lines.push_back("[" + section + "]");
-        for (const auto& [name, value] : entries) lines.push_back(name + "=" + value);
+// The value's line takes the place of the one the value was read from (the
+// last of its name in its section), or follows the section's last value, or
+// comes with its section at the end.
+void IniFileSettingsStore::PutLine(const std::string& section, const std::string& name,
+                                   const std::string& line) {
+    std::string current;
+    std::size_t own = lines_.size(), last = lines_.size();
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        const IniLine read = ReadIniLine(lines_[i], i == 0, current);
+        if (read.kind == IniLine::Other || read.section != section)
+            continue;
+        last = i;
+        if (read.kind == IniLine::Value && read.name == name)
+            own = i;
     }
+    const std::string_view firstEnd = lines_.empty() ? "" : LineEndOf(lines_.front());
+    const std::string end(firstEnd.empty() ? "\n" : firstEnd);
+    if (own < lines_.size()) {
+        const std::string_view ownEnd = LineEndOf(lines_[own]);
+        lines_[own] = line + std::string(ownEnd);
+        return;
+    }
+    if (!lines_.empty() && LineEndOf(lines_.back()).empty())
+        lines_.back() += end;
+    if (last < lines_.size()) {
+        lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(last) + 1, line + end);
+        return;
+    }
+    if (!lines_.empty())
+        lines_.push_back(end);
+    lines_.push_back("[" + Cp1252ToUtf8(section) + "]" + end);
+    lines_.push_back(line + end);
+}
+
+void IniFileSettingsStore::Save() {
     std::string bytes;
-    for (const std::string& l : lines) bytes += l + "\n";
+    for (const std::string& l : lines_) bytes += l;
     // A store kept behind a link is written to the link's target, so the
     // link stays as the user made it.
     std::filesystem::path target(path_);
@@ -86,6 +175,7 @@ void IniFileSettingsStore::Save() {
 void IniFileSettingsStore::WriteText(const std::string& section, const std::string& name,
                                      const std::string& value) {
     MemorySettingsStore::WriteText(section, name, value);
+    PutLine(section, name, Cp1252ToUtf8(name) + "=" + Cp1252ToUtf8(value));
     Save();
 }
 

@@ -2,6 +2,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace ktq {
 
@@ -29,9 +30,13 @@ class MemorySettingsStore : public SettingsStore {
     std::map<std::string, std::map<std::string, std::string>> values_;
 };
 
-// An INI file: "[Section]" lines and "Name=Value" lines. Written whole, beside
-// and renamed, on every write; a write that fails is not reported.
-// The values are held in memory as the memory store holds them.
+// An INI file: "[Section]" lines and "Name=Value" lines, values in UTF-8.
+// Every write changes only the line of its own value (or adds one to its
+// section, or the section at the end): comments, blank lines, unknown keys,
+// other sections and lines it cannot read stay as they were, in place. The
+// file is replaced safely, behind a link at the link's target; a write that
+// fails is not reported. The values are held in memory as the memory store
+// holds them.
 class IniFileSettingsStore : public MemorySettingsStore {
   public:
     explicit IniFileSettingsStore(std::string path);
@@ -41,7 +46,10 @@ class IniFileSettingsStore : public MemorySettingsStore {
   private:
     void Load();
     void Save();
+    void PutLine(const std::string& section, const std::string& name, const std::string& line);
     std::string path_;
+    // The file's lines as read, each with its own line end.
+    std::vector<std::string> lines_;
 };
 
 }  // namespace ktq

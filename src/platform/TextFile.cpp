@@ -1,15 +1,16 @@
 #include "platform/TextFile.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <ctime>
 
-#include "text/TextEncoding.h"
+#include "platform/Process.h"
 
 namespace ktq {
 namespace {
+
+constexpr std::string_view kTemporaryMark = ".ktq-part-";
 
 // A name of our own beside the file, never one that exists: a link planted
 // under a name we might use is not followed.
@@ -18,8 +19,9 @@ int CreateTemporaryBeside(FileSystem& files, const FileName& name,
     static unsigned serial = 0;
     int failure = EEXIST;
     for (int attempt = 0; attempt < 100 && failure == EEXIST; ++attempt) {
-        temp = FileName::FromSystem(name.System() + ".ktq-part-" + std::to_string(::getpid()) +
-                                    "-" + std::to_string(++serial));
+        temp = FileName::FromSystem(name.System() + std::string(kTemporaryMark) +
+                                    std::to_string(CurrentProcessId()) + "-" +
+                                    std::to_string(++serial));
         failure = files.CreateNew(temp, pieces);
     }
     return failure;
@@ -56,10 +58,10 @@ std::string ReadBytes(FileSystem& files, const FileName& name) {
     return files.Read(name, kLargestReadableFile);
 }
 
-LineList ReadLines(FileSystem& files, const FileName& name) {
+LineList ReadLines(FileSystem& files, const FileName& name, SavedTextReading* reading) {
     try {
         // The bytes go into the text and are gone before the lines are made.
-        const Text text = DecodeSavedText(ReadBytes(files, name));
+        const Text text = DecodeSavedText(ReadBytes(files, name), reading);
         return SplitLines(text);
     } catch (const std::bad_alloc&) {
         throw IoError(TooLargeMessage(name.Shown()));
@@ -109,8 +111,10 @@ void WriteLinesReplacing(FileSystem& files, const FileName& name, const LineList
 }
 
 void AppendLine(FileSystem& files, const FileName& name, const Text& line) {
-    if (!FileExists(files, name))
-        throw IoError("Cannot open file " + name.Quoted() + " for appending: file not found");
+    const std::optional<EntryInfo> entry = files.Stat(name);
+    if (!entry || entry->kind != EntryKind::File)
+        throw IoError("Cannot open file " + name.Quoted() +
+                      " for appending: " + NotAFileReason(entry));
     const int failure = files.Append(name, line + "\r\n");
     if (failure != 0)
         throw IoError("Cannot write file " + name.Quoted() + ": " + std::strerror(failure));
@@ -149,6 +153,58 @@ std::vector<FileName> ListFolderFiles(FileSystem& files) {
         return la != lb ? la < lb : a.System() < b.System();
     });
     return names;
+}
+
+std::string NotAFileReason(const std::optional<EntryInfo>& entry) {
+    if (!entry)
+        return std::strerror(ENOENT);
+    switch (entry->kind) {
+        case EntryKind::Folder:
+            return "it is a folder";
+        case EntryKind::Unreachable:
+            return std::strerror(entry->error);
+        case EntryKind::Other:
+            return "it is not a regular file";
+        case EntryKind::File:
+            break;
+    }
+    return "it is a file";
+}
+
+std::optional<long> TemporaryFileWriter(const FileName& name) {
+    const std::string& n = name.System();
+    const std::size_t mark = n.rfind(kTemporaryMark);
+    if (mark == std::string::npos || mark == 0)
+        return std::nullopt;
+    const std::string_view rest = std::string_view(n).substr(mark + kTemporaryMark.size());
+    const std::size_t dash = rest.find('-');
+    const auto digits = [](std::string_view d) {
+        return !d.empty() && d.size() <= 18 && d.find_first_not_of("0123456789") == d.npos;
+    };
+    if (dash == rest.npos || !digits(rest.substr(0, dash)) || !digits(rest.substr(dash + 1)))
+        return std::nullopt;
+    return std::stol(std::string(rest.substr(0, dash)));
+}
+
+int RemoveLeftoverTemporaries(FileSystem& files) {
+    constexpr std::int64_t kDay = 24 * 60 * 60;
+    const std::int64_t now = static_cast<std::int64_t>(std::time(nullptr));
+    int removed = 0;
+    for (const FileName& name : files.ListFiles()) {
+        const std::optional<long> writer = TemporaryFileWriter(name);
+        if (!writer)
+            continue;
+        const std::optional<EntryInfo> entry = files.Stat(name);
+        if (!entry || entry->kind != EntryKind::File || entry->link)
+            continue;
+        // A live writer may still be busy with it; an id the system has given
+        // to another process since would keep a file for ever, so age counts too.
+        if (ProcessRunning(*writer) && now - entry->modified <= kDay)
+            continue;
+        files.Remove(name);
+        ++removed;
+    }
+    return removed;
 }
 
 }  // namespace ktq

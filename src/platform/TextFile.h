@@ -10,6 +10,7 @@
 #include "platform/FileSystem.h"
 #include "platform/IoError.h"
 #include "text/Text.h"
+#include "text/TextEncoding.h"
 
 namespace ktq {
 
@@ -22,7 +23,8 @@ LineList ParseLines(std::string_view bytes);
 // device, and none larger than this: no text or picture of ours comes near it.
 inline constexpr std::int64_t kLargestReadableFile = 256LL * 1024 * 1024;
 std::string ReadBytes(FileSystem& files, const FileName& name);
-LineList ReadLines(FileSystem& files, const FileName& name);
+// How the text was read goes to `reading` when asked.
+LineList ReadLines(FileSystem& files, const FileName& name, SavedTextReading* reading = nullptr);
 // "The file ... is too large to read ...", for every place that runs out of
 // memory on a user's file.
 std::string TooLargeMessage(const Text& name);
@@ -48,7 +50,8 @@ void ReplaceFile(FileSystem& files, const FileName& name,
 bool CreateNewFile(FileSystem& files, const FileName& name,
                    const std::vector<std::string_view>& pieces);
 void WriteLinesReplacing(FileSystem& files, const FileName& name, const LineList& lines);
-// Appends the line and CR LF to an existing file (a missing one is an error).
+// Appends the line and CR LF to an existing file (a missing one is an error,
+// and so is a folder or anything else in its place, each with its reason).
 void AppendLine(FileSystem& files, const FileName& name, const Text& line);
 // Copies byte for byte, replacing the copy safely.
 void CopyFileOver(FileSystem& files, const FileName& from, const FileName& to);
@@ -61,7 +64,21 @@ bool PresentAndNotEmpty(FileSystem& files, const FileName& name);
 // Never replaces an existing file; false when it could not be done.
 bool RenameFile(FileSystem& files, const FileName& from, const FileName& to);
 // The files of the working folder, sorted by name ignoring ASCII case, so
-// the order is the same on every system.
+// the order is the same on every system. Throws IoError when the folder
+// cannot be listed.
 std::vector<FileName> ListFolderFiles(FileSystem& files);
+
+// Why an entry, as Stat gave it, is not a file that can be read or written:
+// the system's reason, or what is there instead.
+std::string NotAFileReason(const std::optional<EntryInfo>& entry);
+
+// The writer's process id when the name is one of the temporary files that
+// replacing a file makes beside it ("NAME.ktq-part-ID-SERIAL").
+std::optional<long> TemporaryFileWriter(const FileName& name);
+// Removes the temporary files that a run killed while replacing a file left
+// in the working folder: regular files of that pattern only (never a link),
+// whose writer is no longer running or that are older than a day. Returns
+// how many were removed.
+int RemoveLeftoverTemporaries(FileSystem& files);
 
 }  // namespace ktq

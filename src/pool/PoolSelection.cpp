@@ -1,5 +1,7 @@
 // Choosing a pool file: level, exam size, working copy, question log, study
 // notes and key.
+#include <string>
+
 #include "platform/TextFile.h"
 #include "pool/LevelRules.h"
 #include "pool/PoolInForce.h"
@@ -23,18 +25,38 @@ FileName ChosenFile(const RunState& s, const Text& shown, int picked) {
     return FileName(shown);
 }
 
-// The copy of the chosen pool, read into PoolLines. A name that is no file
-// gives an empty pool and leaves the previous working copy alone, silently;
-// a file that cannot be copied is reported, and the selection goes on.
+// What the status line says of a pool that read in an unexpected way: some
+// lines of a UTF-8 file in Windows-1252, or no lines at all.
+Text ReadingNote(const FileName& pool, const SavedTextReading& reading, std::int64_t size,
+                 bool noLines) {
+    if (noLines)
+        return pool.Quoted() + (size == 0 ? " is empty" : " holds no lines of text");
+    if (!reading.Mixed())
+        return "";
+    const std::size_t n = reading.windows1252Lines;
+    return pool.Quoted() + " read as UTF-8; " + std::to_string(n) + (n == 1 ? " line" : " lines") +
+           " read as Windows-1252";
+}
+
+// The copy of the chosen pool, read into PoolLines. A name under which there
+// is nothing gives an empty pool and leaves the previous working copy alone,
+// silently; whatever else stands there is read, so that a pool that cannot
+// be read is reported with its reason, and the selection goes on.
 void CopyChosenPool(TForm1& f) {
     RunState& s = f.state;
     s.PoolLines.clear();
-    if (!FileExists(f.Files(), s.PoolFile))
+    const std::optional<EntryInfo> entry = f.Files().Stat(s.PoolFile);
+    if (!entry)
         return;
     try {
         CopyFileOver(f.Files(), s.PoolFile, kWorkingCopy);
+        SavedTextReading reading;
         if (PresentAndNotEmpty(f.Files(), kWorkingCopy))
-            s.PoolLines = ReadLines(f.Files(), kWorkingCopy);
+            s.PoolLines = ReadLines(f.Files(), kWorkingCopy, &reading);
+        const Text note = ReadingNote(s.PoolFile, reading, FileSizeOf(f.Files(), kWorkingCopy),
+                                      s.PoolLines.empty());
+        if (!note.empty())
+            f.AddStatusNote(note);
     } catch (const std::exception& e) {
         f.ReportError(e);
     }

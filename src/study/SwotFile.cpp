@@ -29,8 +29,8 @@ void WriteSwotFile(TForm1& form, const LineList& entries) {
 
     form.Memo1.AppendLine("");
     form.Memo1.AppendLine("Generated SWOT file is " + name);
-    form.Memo1.AppendLine("and located in the current program folder ( " +
-                          form.Sys().Files().Folder() + " )");
+    form.Memo1.AppendLine("and located in the current program folder ( " + form.Files().Folder() +
+                          " )");
     form.Button1.SetEnabled(true);
 }
 

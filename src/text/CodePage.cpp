@@ -107,12 +107,16 @@ std::size_t SequenceAt(std::string_view s, std::size_t i, char32_t& cp) {
     return length;
 }
 
-// The decoded text. An ill-formed byte becomes '?', or, when `strict`, ends
-// the decoding with nothing.
-std::optional<Text> DecodeUtf8(std::string_view utf8, bool strict) {
-    // Never longer than the input: written in place, cut to size last.
-    Text out(utf8.size(), '\0');
-    char* const start = out.data();
+// A character Windows-1252 holds: anything but the '?' of a code point it lacks.
+bool Holds(char32_t cp, char c) {
+    return c != '?' || cp == U'?';
+}
+
+// The decoded text written to `start`, which has room for as many characters
+// as `utf8` has bytes; its length. An ill-formed byte becomes '?', or, when
+// `exact`, ends the decoding with nothing, as does a character Windows-1252
+// cannot hold.
+std::optional<std::size_t> DecodeUtf8(std::string_view utf8, char* const start, bool exact) {
     char* next = start;
     std::size_t i = 0;
     while (i < utf8.size()) {
@@ -125,16 +129,28 @@ std::optional<Text> DecodeUtf8(std::string_view utf8, bool strict) {
         char32_t cp = 0;
         const std::size_t length = SequenceAt(utf8, i, cp);
         if (length == 0) {
-            if (strict)
+            if (exact)
                 return std::nullopt;
             *next++ = '?';
             ++i;
             continue;
         }
-        *next++ = FromCodePoint(cp);
+        const char c = FromCodePoint(cp);
+        if (exact && !Holds(cp, c))
+            return std::nullopt;
+        *next++ = c;
         i += length;
     }
-    out.resize(static_cast<std::size_t>(next - start));
+    return static_cast<std::size_t>(next - start);
+}
+
+// Never longer than the input: written in place, cut to size last.
+std::optional<Text> DecodeUtf8(std::string_view utf8, bool exact) {
+    Text out(utf8.size(), '\0');
+    const std::optional<std::size_t> length = DecodeUtf8(utf8, out.data(), exact);
+    if (!length)
+        return std::nullopt;
+    out.resize(*length);
     return out;
 }
 
@@ -151,8 +167,12 @@ Text Utf8ToCp1252(std::string_view utf8) {
     return *DecodeUtf8(utf8, false);
 }
 
-std::optional<Text> StrictUtf8ToCp1252(std::string_view utf8) {
+std::optional<Text> ExactUtf8ToCp1252(std::string_view utf8) {
     return DecodeUtf8(utf8, true);
+}
+
+std::optional<std::size_t> ExactUtf8ToCp1252(std::string_view utf8, char* out) {
+    return DecodeUtf8(utf8, out, true);
 }
 
 Text Utf16ToCp1252(std::string_view bytes, ByteOrder order) {
@@ -185,6 +205,24 @@ Text Utf16ToCp1252(std::string_view bytes, ByteOrder order) {
         *next++ = FromCodePoint(unit);
     }
     out.resize(static_cast<std::size_t>(next - start));
+    return out;
+}
+
+Text Utf32ToCp1252(std::string_view bytes, ByteOrder order) {
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const std::size_t units = bytes.size() / 4;
+    Text out;
+    out.reserve(units);
+    for (std::size_t k = 0; k < units; ++k) {
+        char32_t unit = 0;
+        for (std::size_t b = 0; b < 4; ++b) {
+            const std::size_t at = order == ByteOrder::BigEndian ? b : 3 - b;
+            unit = (unit << 8) | p[4 * k + at];
+        }
+        if (unit > 0x10FFFF || (unit >= 0xD800 && unit <= 0xDFFF))
+            break;
+        out.push_back(FromCodePoint(unit));
+    }
     return out;
 }
 

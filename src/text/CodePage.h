@@ -1,6 +1,7 @@
 #pragma once
 // The one place where Windows-1252 meets Unicode: the skin, the driver, the
 // file-name layer and the reading of text files convert here and nowhere else.
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,14 +15,21 @@ std::string Cp1252ToUtf8(const Text& text);
 // that is not part of a well-formed UTF-8 sequence; the non-breaking hyphen
 // U+2011 becomes '-'.
 Text Utf8ToCp1252(std::string_view utf8);
-// The same for text that must be well-formed UTF-8 throughout: nothing when a
-// byte is not part of a well-formed sequence (overlong forms, encoded
-// surrogates and code points above U+10FFFF are not well formed).
-std::optional<Text> StrictUtf8ToCp1252(std::string_view utf8);
+// The same for text that must come through whole: nothing when a byte is not
+// part of a well-formed sequence (overlong forms, encoded surrogates and code
+// points above U+10FFFF are not well formed) or a character is one that
+// Windows-1252 cannot hold.
+std::optional<Text> ExactUtf8ToCp1252(std::string_view utf8);
+// The same written to `out`, which has room for as many characters as `utf8`
+// has bytes: the length written, or nothing.
+std::optional<std::size_t> ExactUtf8ToCp1252(std::string_view utf8, char* out);
 
 enum class ByteOrder { LittleEndian, BigEndian };
 // UTF-16 code units as far as they are well formed: an odd last byte and
 // everything from the first unpaired surrogate on are left out.
 Text Utf16ToCp1252(std::string_view bytes, ByteOrder order);
+// UTF-32 code units as far as they are valid code points; the last bytes that
+// do not fill a unit are left out.
+Text Utf32ToCp1252(std::string_view bytes, ByteOrder order);
 
 }  // namespace ktq

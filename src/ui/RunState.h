@@ -24,6 +24,9 @@ struct RunState {
     int NoticeTicks = 0;
     int MaxHeight = 0;
     bool TestsMode = false;
+    // Another window has the folder open: nothing is written to it (the
+    // window's files are kept in memory, see ReadOnlyFileSystem).
+    bool ReadOnlyFolder = false;
 
     // Pool, level and reference data.
     Text PoolFileName;

@@ -86,7 +86,8 @@ void TForm1::AddStatusNote(const Text& note) {
 }
 
 void TForm1::ClearStatusNotes() {
-    Label38.SetText("");
+    // A read-only folder is said for as long as it lasts.
+    Label38.SetText(state.ReadOnlyFolder ? "Read-only: nothing is written to this folder." : "");
 }
 
 void TForm1::Announce(const Text& words) {

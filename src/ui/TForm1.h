@@ -22,7 +22,9 @@ class TForm1 : public Form {
     explicit TForm1(Platform& platform);
 
     Platform& Sys() { return platform_; }
-    FileSystem& Files() { return platform_.Files(); }
+    // The working folder's files, as every handler reaches them: the
+    // platform's, or their read-only layer when another window has the folder.
+    FileSystem& Files() { return readOnlyFiles_ ? *readOnlyFiles_ : platform_.Files(); }
     RunState state;
 
     // Lookup by designed name, the window's own included.
@@ -123,6 +125,11 @@ class TForm1 : public Form {
     std::vector<Control*> TabOrder() const;
 
     // ---- Application shell (app/) ----
+    // Before FormCreate: takes the folder's lock, or, when another window
+    // holds it, asks whether to open the folder read-only. `readOnly` opens it
+    // so without asking. False when the user chose to quit instead.
+    bool TakeFolder(bool readOnly);
+    void OpenReadOnly();
     void FormCreate();
     void FormActivate();
     void FormClose();
@@ -135,7 +142,8 @@ class TForm1 : public Form {
     void Timer2Timer();
     void CheckBox3Click();
     // The status line: notes that need no message box, such as what a pool
-    // selection found. A new note joins those already shown.
+    // selection found. A new note joins those already shown; a read-only
+    // folder stays said.
     void AddStatusNote(const Text& note);
     void ClearStatusNotes();
     // Hands words to a screen reader (the skin speaks them, the driver's
@@ -224,6 +232,7 @@ class TForm1 : public Form {
     std::string HistoryStamp();
     Platform& platform_;
     std::unique_ptr<StudyHistory> history_;
+    std::unique_ptr<FileSystem> readOnlyFiles_;
 };
 
 }  // namespace ktq

@@ -103,6 +103,9 @@ TEST_F(QtPlatformTest, DatesFollowTheUsersLocale) {
     EXPECT_NE(us.find("PM"), Text::npos);
     QLocale::setDefault(QLocale::c());
     EXPECT_EQ(qt.LocalDateTimeText(t), "08/12/2026 14:03:05");
+    // Persian digits cannot be written in a study file: ISO 8601 instead.
+    QLocale::setDefault(QLocale(QLocale::Persian, QLocale::Iran));
+    EXPECT_EQ(qt.LocalDateTimeText(t), "2026-12-08 14:03:05");
     QLocale::setDefault(previous);
 }
 

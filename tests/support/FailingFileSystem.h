@@ -50,6 +50,8 @@ class FailingFileSystem : public FileSystem {
         return failAppends_ ? ENOSPC : real_.Append(name, bytes);
     }
     void Remove(const FileName& name) override { real_.Remove(name); }
+    std::optional<long> LockFolder() override { return real_.LockFolder(); }
+    void UnlockFolder() override { real_.UnlockFolder(); }
 
   private:
     FileSystem& real_;

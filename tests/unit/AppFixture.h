@@ -29,9 +29,13 @@ class Program {
         platform_.SetScreenHeight(screenHeight);
         form_ = std::make_unique<TForm1>(platform_);
     }
-    void Start() {
+    // As the programs start: the folder first (false: the user quit instead).
+    bool Start(bool readOnly = false) {
+        if (!form_->TakeFolder(readOnly))
+            return false;
         form_->RunGuarded([this] { form_->FormCreate(); });
         form_->RunGuarded([this] { form_->FormActivate(); });
+        return true;
     }
     void Close() {
         form_->RunGuarded([this] { form_->FormClose(); });

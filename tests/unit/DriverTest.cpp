@@ -2,8 +2,8 @@
 
 #include <sstream>
 
+#include "PoolFixture.h"
 #include "ScriptDriver.h"
-#include "WorkingFolder.h"
 
 namespace ktq {
 namespace {
@@ -13,15 +13,14 @@ struct DriverRun {
     std::string out, err;
 };
 
-DriverRun RunScript(const std::string& script) {
-    testsupport::WorkingFolder folder;
+DriverRun RunScript(const std::string& script, const char* option = "--",
+                    const testsupport::WorkingFolder& folder = testsupport::WorkingFolder()) {
     std::istringstream in(script);
     std::ostringstream out, err;
     const std::string path = folder.Path().string();
-    const char* argv[] = {"ktqtests-headless", "--now", "2026-12-08 09:00:00", "--folder",
-                          path.c_str()};
+    const char* argv[] = {"ktqtests-headless", "--folder", path.c_str(), option};
     DriverRun r;
-    r.code = RunHeadlessProgram(5, argv, in, out, err);
+    r.code = RunHeadlessProgram(4, argv, in, out, err);
     r.out = out.str();
     r.err = err.str();
     return r;
@@ -54,6 +53,20 @@ INSTANTIATE_TEST_SUITE_P(
         MalformedCase{"TickALabel", "tick Label1", "\"Label1\" is not a timer"},
         MalformedCase{"ClickNothing", "click Nothing", "no control named \"Nothing\""}),
     [](const auto& row) { return row.param.name; });
+
+// A script run with --read-only works as usual and writes no text file.
+TEST(Driver, ReadOnlyWritesNoFile) {
+    testsupport::WorkingFolder folder;
+    folder.Write("tech 2026.txt", testsupport::SmallPoolBytes());
+    const DriverRun r = RunScript(
+        "select tech 2026.txt\nclick Button1\nclick Button3\n"
+        "print Label20.text\nprint Label38.text\n",
+        "--read-only", folder);
+    EXPECT_EQ(r.out, "2\nRead-only: nothing is written to this folder.\n");
+    for (const char* name :
+         {"qfile.txt", "qstns.txt", "qstnslog.txt", "SWOT Extract ^ tech 2026.txt"})
+        EXPECT_FALSE(folder.Exists(name)) << name;
+}
 
 }  // namespace
 }  // namespace ktq

@@ -191,5 +191,19 @@ TEST(HostileFolder, APoolThatCannotBeCopiedIsReportedAndTheSelectionGoesOn) {
     EXPECT_TRUE(p.Form().Button1.Enabled());
 }
 
+// Guards against a pool that reads as nothing giving 0 questions in silence.
+TEST(HostileFolder, APoolThatReadsAsNothingSaysWhy) {
+    PoolProgram p;
+    fs::create_symlink("tech loop.txt", p.folder.PathOf("tech loop.txt"));
+    p.folder.Write("tech empty.txt", "");
+    p.Start();
+    p.Select("tech loop.txt");
+    EXPECT_NE(p.program->Output().find("\"tech loop.txt\": Too many levels of symbolic links"),
+              std::string::npos)
+        << p.program->Output();
+    p.Select("tech empty.txt");
+    EXPECT_EQ(p.Form().Label38.GetText(), "\"tech empty.txt\" is empty");
+}
+
 }  // namespace
 }  // namespace ktq

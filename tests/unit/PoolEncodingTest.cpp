@@ -73,5 +73,20 @@ TEST(PoolSavedAs, AUtf16WorkingCopyIsReadAtStart) {
     EXPECT_EQ(p.Form().state.PoolLines, SplitLines(kPool));
 }
 
+// One bad byte in a UTF-8 pool changes its own line only, as the status says.
+TEST(PoolSavedAs, OneBadByteInAUtf8PoolIsOneWindows1252Line) {
+    PoolProgram p;
+    std::string saved = SavedAs(kPool, Saving::Utf8);
+    saved.insert(saved.find("B. 10 W") + 7, "\xFF");
+    p.folder.Write("Tech Pool 2026-2030.txt", saved);
+    p.Start();
+    p.Select("Tech Pool 2026-2030.txt");
+    LineList expected = SplitLines(kPool);
+    expected[6] = "B. 10 W\xFF";
+    EXPECT_EQ(p.Form().state.PoolLines, expected);
+    EXPECT_EQ(p.Form().Label38.GetText(),
+              "\"Tech Pool 2026-2030.txt\" read as UTF-8; 1 line read as Windows-1252");
+}
+
 }  // namespace
 }  // namespace ktq

@@ -273,6 +273,23 @@ TEST(IniFileSettings, RoundTripsThroughARealFileAndIgnoresJunk) {
     EXPECT_EQ(again.ReadText("Tarnell", "KTQExamsLeft"), "321");
 }
 
+TEST(IniFileSettings, ChangesOnlyItsOwnLinesAndKeepsEverythingElseInPlace) {
+    WorkingFolder folder;
+    folder.Write("k.ini",
+                 "; the user's note\r\n\r\n[Other]\r\nKTQExamsLeft=9\r\n[Tarnell]\r\n# by hand\r\n"
+                 "KTQExamsLeft = 321\r\nUnknown=yes\r\njunk line\r\n\r\n[Later]\r\nx=1");
+    {
+        IniFileSettingsStore store((folder.Path() / "k.ini").string());
+        store.WriteText("Tarnell", "KTQExamsLeft", "100");
+        store.WriteText("Tarnell", "KTQExamsTop", "7");
+        store.WriteText("New", "Name", "caf\xE9");
+    }
+    EXPECT_EQ(folder.Read("k.ini"),
+              "; the user's note\r\n\r\n[Other]\r\nKTQExamsLeft=9\r\n[Tarnell]\r\n# by hand\r\n"
+              "KTQExamsLeft=100\r\nUnknown=yes\r\nKTQExamsTop=7\r\njunk line\r\n\r\n[Later]\r\n"
+              "x=1\r\n\r\n[New]\r\nName=caf\xC3\xA9\r\n");
+}
+
 TEST(IniFileSettings, ACorruptFileGivesTheDefaultsAndIsWrittenAnewAtClose) {
     WorkingFolder folder;
     std::string junk = "[Tarnell\nKTQExamsLeft==\xFF\xFE\n[]\n=5\n";

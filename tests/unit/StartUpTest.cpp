@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include "AppFixture.h"
 #include "app/PoolFileFilter.h"
 
@@ -79,6 +81,38 @@ TEST(Activation, APreparedBankPutsTheFolderInTestsModeAndSetsLooseStudyFilesAsid
     EXPECT_FALSE(folder.Exists("old qstns.txt.Bak.Bak"));
     EXPECT_TRUE(folder.Exists("other.txt"));
     EXPECT_TRUE(f.ListBox1.Items().size() > 0);  // the activation listing
+}
+
+TEST(Activation, TemporaryFilesOfAKilledRunAreRemovedAndNothingElse) {
+    WorkingFolder folder;
+    namespace fs = std::filesystem;
+    const std::string ended = "2147483647";  // beyond every process id the system gives
+    const std::string running = std::to_string(::getpid());
+    folder.Write("qstns.txt.ktq-part-" + ended + "-3", "partial");
+    folder.Write("qfile.txt.ktq-part-" + running + "-1", "being written");
+    folder.Write("old.txt.ktq-part-" + running + "-2", "written two days ago");
+    fs::last_write_time(folder.PathOf("old.txt.ktq-part-" + running + "-2"),
+                        fs::file_time_type::clock::now() - std::chrono::hours(48));
+    folder.Write("notes.ktq-part-" + ended, "the user's");
+    fs::create_symlink("notes.ktq-part-" + ended, folder.PathOf("link.ktq-part-" + ended + "-1"));
+    MemorySettingsStore store;
+    Program program(folder, store);
+    program.Start();
+    EXPECT_FALSE(folder.Exists("qstns.txt.ktq-part-" + ended + "-3"));
+    EXPECT_TRUE(folder.Exists("qfile.txt.ktq-part-" + running + "-1"));
+    EXPECT_FALSE(folder.Exists("old.txt.ktq-part-" + running + "-2"));
+    EXPECT_TRUE(folder.Exists("notes.ktq-part-" + ended));
+    EXPECT_TRUE(fs::is_symlink(folder.PathOf("link.ktq-part-" + ended + "-1")));
+}
+
+TEST(Activation, AFolderThatCannotBeListedSaysSoAndNotThatFilesAreMissing) {
+    WorkingFolder folder;
+    MemorySettingsStore store;
+    Program program(folder, store);
+    std::filesystem::remove_all(folder.Path());
+    program.Start();
+    EXPECT_EQ(program.Output(), "MESSAGE \"Missing files error\": Cannot list the folder \"" +
+                                    folder.Path().string() + "\": No such file or directory\n");
 }
 
 TEST(Activation, WithoutPreparedBanksNothingIsRenamed) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "StudyFixture.h"
+#include "platform/DateTime.h"
 #include "platform/TextFile.h"
 #include "study/SwotEntries.h"
 
@@ -25,6 +26,13 @@ LineList BankEntry(const Text& record, int number = 1) {
 
 Text Record(const Text& letter, const Text& d = "D. 28.4 MHz") {
     return "T1A01\t" + letter + "\t[97.1]\tWhich band?\tA. 1.8 MHz\tB. 3.5 MHz\tC. 7 MHz\t" + d;
+}
+
+TEST(SwotHeaderDate, IsIsoWhereTheLocalesTextCannotBeWritten) {
+    const DateTime t = MakeDateTime(2026, 12, 8, 9, 0, 0);
+    EXPECT_EQ(LocalDateTimeOrIso("\xDB\xB1\xDB\xB4\xDB\xB0\xDB\xB5/\xDB\xB9", t),
+              "2026-12-08 09:00:00");
+    EXPECT_EQ(LocalDateTimeOrIso("\xC3\xA9t\xC3\xA9 09:00:00", t), "\xE9t\xE9 09:00:00");
 }
 
 TEST(SwotBankEntry, ArrowAndAnswerDependOnTheLetter) {

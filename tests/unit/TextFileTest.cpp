@@ -88,9 +88,14 @@ TEST(TextFileWriting, AWriteIntoAMissingFolderIsReported) {
     EXPECT_THROW(WriteLinesReplacing(folder.Files(), "no-such-folder/x.txt", {"a"}), IoError);
 }
 
-TEST(TextFileAppending, NeedsAnExistingFile) {
+// What stands in the file's place is said: a folder is not "file not found".
+TEST(TextFileAppending, NeedsAnExistingFileAndSaysWhatIsThereInstead) {
     WorkingFolder folder;
     EXPECT_THROW(AppendLine(folder.Files(), "qstnslog.txt", "T1A01"), IoError);
+    std::filesystem::create_directory(folder.PathOf("qstnslog.txt"));
+    EXPECT_EQ(NotAFileReason(folder.Files().Stat("qstnslog.txt")), "it is a folder");
+    EXPECT_THROW(AppendLine(folder.Files(), "qstnslog.txt", "T1A01"), IoError);
+    std::filesystem::remove(folder.PathOf("qstnslog.txt"));
     folder.Write("qstnslog.txt", "");
     AppendLine(folder.Files(), "qstnslog.txt", "T1A01");
     AppendLine(folder.Files(), "qstnslog.txt", "T1A02");

@@ -40,6 +40,9 @@ int main(int argc, char** argv) {
 
     ktq::QtPlatform platform(nullptr, std::make_unique<ktq::DiskFileSystem>(folder));
     ktq::TForm1 form(platform);
+    // A second window on the folder opens it read-only, or not at all.
+    if (!form.TakeFolder(false))
+        return 0;
     ktq::Skin skin(form);
     form.RunGuarded([&] { form.FormCreate(); });
     skin.Flush();

@@ -22,7 +22,7 @@ QString ToQ(const Text& t) {
 }  // namespace
 
 QtPlatform::QtPlatform(std::unique_ptr<SettingsStore> settings, std::unique_ptr<FileSystem> files)
-    : settings_(settings ? std::move(settings) : std::make_unique<QtSettingsStore>()),
+    : settings_(settings ? std::move(settings) : UserSettingsStore()),
       files_(files ? std::move(files) : WorkingFolderFiles()) {}
 
 DateTime QtPlatform::Now() {
@@ -46,7 +46,7 @@ Text QtPlatform::LocalDateTimeText(DateTime t) {
     timeFormat.remove(QLatin1Char('t'));
     const QString text = locale.toString(wall.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
                          locale.toString(wall.time(), timeFormat.trimmed());
-    return Utf8ToCp1252(text.toStdString());
+    return LocalDateTimeOrIso(text.toStdString(), t);
 }
 
 std::uint64_t QtPlatform::HighResolutionCounter() {

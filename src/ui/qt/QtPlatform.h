@@ -9,14 +9,15 @@ namespace ktq {
 
 class QtPlatform : public Platform {
   public:
-    // Without a store of its own it uses the user's settings (QtSettingsStore).
+    // Without a store of its own it uses the user's settings (UserSettingsStore).
     // The files are those of the current folder when it is made.
     explicit QtPlatform(std::unique_ptr<SettingsStore> settings = nullptr,
                         std::unique_ptr<FileSystem> files = nullptr);
 
     DateTime Now() override;
     std::int64_t UtcNowMs() override;
-    // In Qt's default locale, which is the user's unless a test sets another.
+    // In Qt's default locale, which is the user's unless a test sets another;
+    // in ISO 8601 where that locale writes what Windows-1252 cannot hold.
     Text LocalDateTimeText(DateTime t) override;
     std::uint64_t HighResolutionCounter() override;
     void ShowMessage(const Text& title, const Text& text) override;

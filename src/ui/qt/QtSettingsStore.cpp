@@ -1,5 +1,7 @@
 #include "ui/qt/QtSettingsStore.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 #include <QString>
 
@@ -12,18 +14,20 @@ QString ToQ(const std::string& cp1252) {
     return QString::fromStdString(Cp1252ToUtf8(cp1252));
 }
 
-std::unique_ptr<QSettings> UserSettings() {
-#ifdef Q_OS_WIN
-    return std::make_unique<QSettings>("HKEY_CURRENT_USER\\Software", QSettings::NativeFormat);
-#else
-    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, "KTQTests",
-                                       "ktqtests");
-#endif
-}
-
 }  // namespace
 
-QtSettingsStore::QtSettingsStore() : settings_(UserSettings()) {}
+std::unique_ptr<SettingsStore> UserSettingsStore() {
+#ifdef Q_OS_WIN
+    return std::make_unique<QtSettingsStore>(
+        std::make_unique<QSettings>("HKEY_CURRENT_USER\\Software", QSettings::NativeFormat));
+#else
+    // Where QSettings keeps it: ~/.config/KTQTests/ktqtests.ini.
+    const QString file =
+        QSettings(QSettings::IniFormat, QSettings::UserScope, "KTQTests", "ktqtests").fileName();
+    QDir().mkpath(QFileInfo(file).absolutePath());
+    return std::make_unique<IniFileSettingsStore>(file.toStdString());
+#endif
+}
 
 QtSettingsStore::QtSettingsStore(std::unique_ptr<QSettings> settings)
     : settings_(std::move(settings)) {}

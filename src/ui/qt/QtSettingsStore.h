@@ -1,6 +1,8 @@
 #pragma once
-// The per-user settings store over QSettings: the registry on Windows, an INI
-// file in the user's configuration folder elsewhere.
+// The per-user settings store: the registry through QSettings on Windows; an
+// INI file in the user's configuration folder elsewhere, kept by the
+// program's own INI store, which changes only its own lines of the file
+// (QSettings would write the whole file anew, without its comments).
 #include <memory>
 
 #include "platform/SettingsStore.h"
@@ -9,10 +11,12 @@ class QSettings;
 
 namespace ktq {
 
+// The user's own store.
+std::unique_ptr<SettingsStore> UserSettingsStore();
+
+// Values in a QSettings.
 class QtSettingsStore : public SettingsStore {
   public:
-    // The user's own store.
-    QtSettingsStore();
     // Any QSettings, for example an INI file in a test's folder.
     explicit QtSettingsStore(std::unique_ptr<QSettings> settings);
     ~QtSettingsStore() override;
