@@ -50,12 +50,13 @@ std::optional<std::vector<Sequence>> Utf8Sequences(std::string_view s) {
     return out;
 }
 
-// The Windows-1252 character of each UTF-8 sequence it can hold.
+// The Windows-1252 character of each UTF-8 sequence it can hold or stands for.
 std::optional<char> Cp1252Of(std::string_view sequence) {
     static const std::map<std::string, char> table = [] {
         std::map<std::string, char> t;
         for (int b = 1; b < 256; ++b)
             t[Cp1252ToUtf8(Text(1, static_cast<char>(b)))] = static_cast<char>(b);
+        t["\xE2\x80\x91"] = '-';  // the non-breaking hyphen of figure names
         return t;
     }();
     const auto found = table.find(std::string(sequence));

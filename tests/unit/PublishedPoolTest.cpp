@@ -7,6 +7,7 @@
 #include "DocxWriter.h"
 #include "JpegWriter.h"
 #include "PngWriter.h"
+#include "platform/FolderLock.h"
 #include "StudyFixture.h"
 
 namespace ktq {
@@ -39,7 +40,10 @@ class PublishedPoolTest : public StudyTest {
     }
     LineList FolderFiles() {
         LineList names;
-        for (const FileName& n : ListFolderFiles(folder.Files())) names.push_back(n.Shown());
+        // The running program's folder lock is not the program's output.
+        for (const FileName& n : ListFolderFiles(folder.Files()))
+            if (n.Shown() != kFolderLockFile)
+                names.push_back(n.Shown());
         return names;
     }
 };
