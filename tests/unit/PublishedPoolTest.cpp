@@ -7,8 +7,8 @@
 #include "DocxWriter.h"
 #include "JpegWriter.h"
 #include "PngWriter.h"
-#include "platform/FolderLock.h"
 #include "StudyFixture.h"
+#include "platform/FolderLock.h"
 
 namespace ktq {
 namespace {
