@@ -9,6 +9,8 @@ jobs=$(nproc)
 
 # The committed style holds: nothing to reformat.
 git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
+# Every source, CMake and shell file names its licence.
+bash scripts/spdx-headers.sh --check
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKTQ_WERROR=ON >/dev/null
 cmake --build build -j"$jobs"

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/ProgramInfo.h"
 #include "platform/DateTime.h"
 #include "text/Text.h"
 
@@ -20,10 +21,14 @@ struct DriverOptions {
     std::optional<std::uint64_t> counter;
     bool echo = false;  // print each action before its output
     std::vector<Text> parameters;
+    InfoRequest info = InfoRequest::None;  // "--help" or "--version": print it, run nothing
 };
 
 // False, with the reason and the usage on `err`, for options it cannot take.
 bool ParseDriverOptions(int argc, const char* const* argv, DriverOptions& options,
                         std::ostream& err);
+
+// The driver's usage and options, for "--help".
+std::string DriverHelp();
 
 }  // namespace ktq

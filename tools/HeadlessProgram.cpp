@@ -47,6 +47,10 @@ int RunHeadlessProgram(int argc, const char* const* argv, std::istream& in, std:
     DriverOptions o;
     if (!ParseDriverOptions(argc, argv, o, err))
         return 2;
+    if (o.info != InfoRequest::None) {
+        out << (o.info == InfoRequest::Help ? DriverHelp() : VersionText("ktqtests-headless"));
+        return 0;
+    }
     std::unique_ptr<FileSystem> files;
     if (!o.folder.empty()) {
         std::error_code ec;

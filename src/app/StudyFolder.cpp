@@ -74,6 +74,9 @@ FolderChoice ReadFolderOptions(const std::vector<std::string>& args, const fs::p
             choice.parameters.push_back(a);
         } else if (a == "--") {
             optionsEnded = true;
+        } else if (const InfoRequest info = InfoRequestOf(a); info != InfoRequest::None) {
+            if (choice.info == InfoRequest::None)
+                choice.info = info;
         } else if (a == folderOption || a.starts_with(folderOption + "=")) {
             std::string folder;
             if (a != folderOption)
