@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(build-essential cmake qt6-base-dev libjpeg62-turbo-dev libgtest-dev libbenchmark-dev
           xvfb xauth libgl1-mesa-dev fonts-dejavu-core fonts-liberation imagemagick locales
           librsvg2-bin desktop-file-utils appstream dpkg-dev file clang-format
-          clang libclang-rt-dev lintian scdoc x11-utils)
+          clang libclang-rt-dev libsqlite3-dev lintian scdoc x11-utils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -7,7 +7,12 @@
 namespace ktq {
 
 ScriptDriver::ScriptDriver(TForm1& form, HeadlessPlatform& platform, std::ostream& out, bool echo)
-    : context_{form, platform, out}, echo_(echo) {}
+    : context_{form, platform, out}, echo_(echo) {
+    // Headless, the progress window is its report.
+    form.OnProgressRequested = [this] {
+        for (const Text& line : context_.form.ProgressReport()) context_.Emit(line);
+    };
+}
 
 bool ScriptDriver::Run(const std::string& rawLine) {
     std::string line = rawLine;

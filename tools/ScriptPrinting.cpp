@@ -1,6 +1,7 @@
 #include "ScriptPrinting.h"
 
 #include "app/StateReport.h"
+#include "text/CodePage.h"
 #include "ui/Controls.h"
 
 namespace ktq {
@@ -69,13 +70,25 @@ ScriptAction ParsePrint(DriverContext& d, const std::string& what) {
     return [&d, &c, property] { d.Emit(*PropertyValue(PropertiesOf(c), property)); };
 }
 
-ScriptAction ParseState(DriverContext& d, const std::string& name) {
-    LineList probe;
-    if (!DescribeStateVariable(d.form.state, name, probe))
+ScriptAction ParseState(DriverContext& d, const std::string& what) {
+    const std::size_t sp = what.find(' ');
+    const std::string name = what.substr(0, sp);
+    const std::string argument = sp == std::string::npos ? "" : what.substr(sp + 1);
+    const std::optional<StateArgument> takes = StateVariableArgument(name);
+    if (!takes)
         throw ScriptError("no run-state variable named \"" + name + "\"");
-    return [&d, name] {
+    if (*takes == StateArgument::None && !argument.empty())
+        throw ScriptError(name + " takes nothing after it");
+    if (*takes == StateArgument::Code && argument.empty())
+        throw ScriptError(name + " takes a question code");
+    if (*takes == StateArgument::Count &&
+        (argument.empty() || argument.find_first_not_of("0123456789") != std::string::npos ||
+         argument.size() > 6))
+        throw ScriptError(name + " takes a whole number, not \"" + argument + "\"");
+    const Text arg = Utf8ToCp1252(argument);
+    return [&d, name, arg] {
         LineList lines;
-        DescribeStateVariable(d.form.state, name, lines);
+        DescribeStateVariable(d.form, name, arg, lines);
         for (const Text& l : lines) d.Emit(l);
     };
 }

@@ -1,5 +1,6 @@
 #include "app/StateReport.h"
 
+#include <cstdio>
 #include <functional>
 #include <map>
 
@@ -63,6 +64,8 @@ const std::map<std::string, Describer>& Table() {
         {"AnswerPending", FlagOf(&RunState::AnswerPending)},
         {"TicksSinceAnswer", IntOf(&RunState::TicksSinceAnswer)},
         {"IncorrectList", TextOf(&RunState::IncorrectList)},
+        {"ExamRunning", FlagOf(&RunState::ExamRunning)},
+        {"ExamCodes", ListOf(&RunState::ExamCodes)},
         {"HoverColor", ColorOf(&RunState::HoverColor)},
         {"CorrectColor", ColorOf(&RunState::CorrectColor)},
         {"SpareColor2", ColorOf(&RunState::SpareColor2)},
@@ -70,14 +73,46 @@ const std::map<std::string, Describer>& Table() {
     return table;
 }
 
+// What the window's subsystems hold beyond the run state, by name.
+using FormDescriber = std::function<void(TForm1&, const std::string&, LineList&)>;
+
+Text FourDecimals(double v) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.4f", v);
+    return buf;
+}
+
+const std::map<std::string, std::pair<StateArgument, FormDescriber>>& FormTable() {
+    static const std::map<std::string, std::pair<StateArgument, FormDescriber>> table = {
+        {"Progress",
+         {StateArgument::None,
+          [](TForm1& f, const std::string&, LineList& out) { out = f.ProgressReport(); }}},
+        {"Recall",
+         {StateArgument::Code,
+          [](TForm1& f, const std::string& code, LineList& out) {
+              const StudyHistory* h = f.History();
+              out.push_back(FourDecimals(h ? h->RecallAt(code, f.Sys().UtcNowMs()) : 0.0));
+          }}},
+    };
+    return table;
+}
+
 }  // namespace
 
-bool DescribeStateVariable(const RunState& state, const std::string& name, LineList& out) {
-    auto it = Table().find(name);
-    if (it == Table().end())
-        return false;
-    it->second(state, out);
-    return true;
+std::optional<StateArgument> StateVariableArgument(const std::string& name) {
+    if (Table().count(name))
+        return StateArgument::None;
+    if (auto it = FormTable().find(name); it != FormTable().end())
+        return it->second.first;
+    return std::nullopt;
+}
+
+void DescribeStateVariable(TForm1& form, const std::string& name, const std::string& argument,
+                           LineList& out) {
+    if (auto it = Table().find(name); it != Table().end())
+        it->second(form.state, out);
+    else if (auto f = FormTable().find(name); f != FormTable().end())
+        f->second.second(form, argument, out);
 }
 
 }  // namespace ktq

@@ -1,12 +1,20 @@
 #pragma once
+#include <optional>
 #include <string>
 
-#include "ui/RunState.h"
+#include "ui/TForm1.h"
 
 namespace ktq {
 
+// What follows a variable's name: nothing, a question code, or a count.
+enum class StateArgument { None, Code, Count };
+
+// The argument a variable takes; empty for an unknown name.
+std::optional<StateArgument> StateVariableArgument(const std::string& name);
+
 // The value of a run-state variable by its name, as text lines: a list gives
-// one line per item, everything else one line. False for an unknown name.
-bool DescribeStateVariable(const RunState& state, const std::string& name, LineList& out);
+// one line per item, everything else one line.
+void DescribeStateVariable(TForm1& form, const std::string& name, const std::string& argument,
+                           LineList& out);
 
 }  // namespace ktq

@@ -28,12 +28,7 @@ Text TwoDigits(long long n) {
 
 }  // namespace
 
-void TForm1::Button4Click() {
-    RunState& s = state;
-    if (!s.TrialRunning) {
-        s.StartTime = Sys().Now();
-        s.TrialRunning = true;
-    }
+void TForm1::ShowQuestionBoxes() {
     Button2.Hide();
     for (RichEdit* box : {&RichEdit1, &RichEdit2, &RichEdit3, &RichEdit4, &RichEdit5}) box->Show();
     for (int n = 1; n <= 4; ++n) {
@@ -42,6 +37,22 @@ void TForm1::Button4Click() {
     }
     Memo3.Clear();
     Memo1.Hide();
+}
+
+void TForm1::Button4Click() {
+    RunState& s = state;
+    if (s.ExamRunning) {
+        if (!Sys().AskYesNo("Practice Exam",
+                            "Abandon this practice exam? No result will be recorded for it."))
+            return;
+        AbandonPracticeExam();
+    }
+    RestoreTrialCounters();
+    if (!s.TrialRunning) {
+        s.StartTime = Sys().Now();
+        s.TrialRunning = true;
+    }
+    ShowQuestionBoxes();
     Button1.SetEnabled(false);
     Label15.Show();
     ShowQuestion("");
@@ -54,6 +65,13 @@ void TForm1::AnswerMouseDown(int number, MouseButton button) {
     // With no question on screen there is nothing to answer.
     if (RichEdit1.LineCount() == 0)
         return;
+    // In an exam a left press records the answer and nothing tells right
+    // from wrong until the end.
+    if (s.ExamRunning) {
+        if (button == MouseButton::Left)
+            RecordExamAnswer(number);
+        return;
+    }
     // The question whose feedback runs was scored once: a second left press
     // changes nothing. Showing the next question ends that feedback.
     if (button == MouseButton::Left && s.AnswerPending)
@@ -74,6 +92,7 @@ void TForm1::AnswerMouseDown(int number, MouseButton button) {
     Label15.SetText(std::to_string(s.CorrectCount * 100LL / s.DoneCount) + " %");
     s.TicksSinceAnswer = 0;
     s.AnswerPending = true;
+    RecordAnswer(letter, CheckBox1.Checked() ? AnswerMode::Learning : AnswerMode::Trial);
 }
 
 void TForm1::Timer1Timer() {

@@ -139,7 +139,8 @@ void TForm1::ShowQuestion(const Text& code) {
             Memo2.AppendLine(s.QuestionCode);
         }
     }
-    if (!s.IncorrectList.empty())
+    // An exam keeps the review for its end.
+    if (!s.IncorrectList.empty() && !s.ExamRunning)
         Button5.SetEnabled(true);
 }
 

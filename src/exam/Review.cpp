@@ -2,34 +2,13 @@
 // the level's review file.
 #include <algorithm>
 
+#include "exam/ReviewBlock.h"
 #include "platform/TextFile.h"
 #include "pool/LevelRules.h"
 #include "pool/PoolText.h"
 #include "ui/TForm1.h"
 
 namespace ktq {
-namespace {
-
-// The last bank entry holding the code anywhere; empty when none does.
-const Text* FindReviewedEntry(const LineList& bank, const Text& code) {
-    const Text* match = nullptr;
-    for (const Text& entry : bank) {
-        if (Pos(code, entry) != 0)
-            match = &entry;
-    }
-    return match;
-}
-
-void AppendReviewBlock(Memo& memo, const Text& entry, const Text& code, const Text& chosen,
-                       const Text& correct) {
-    memo.AppendLine("+++ Section code : " + code);
-    for (int n = 4; n <= 8; ++n) memo.AppendLine(GetField(entry, kTab, n));
-    memo.AppendLine("---> Answer selected : " + chosen);
-    memo.AppendLine("---> Correct answer : " + correct);
-    memo.AppendLine("");
-}
-
-}  // namespace
 
 void TForm1::Button5Click() {
     RunState& s = state;
@@ -48,8 +27,11 @@ void TForm1::Button5Click() {
         const Text code = Trim(GetField(record, kTab, 1));
         const Text correct = Trim(GetField(record, kTab, 2));
         const Text chosen = Trim(GetField(record, kTab, 3));
-        if (const Text* entry = FindReviewedEntry(s.QuestionBank, code))
-            AppendReviewBlock(Memo1, *entry, code, chosen, correct);
+        if (const Text* entry = FindReviewedEntry(s.QuestionBank, code)) {
+            LineList block;
+            AppendReviewBlock(block, *entry, code, chosen, correct);
+            for (const Text& line : block) Memo1.AppendLine(line);
+        }
     }
 
     const Text fileName = LevelFileName(s.LevelTag, ComboBox1.GetText(), " ^ Review.txt");

@@ -89,6 +89,14 @@ std::string FormatDateTime(DateTime t) {
     return buf;
 }
 
+std::string FormatIsoDateTime(DateTime t) {
+    const CivilTime c = ToCivil(t);
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%04d-%02u-%02u %02d:%02d:%02d", c.year, c.month, c.day, c.hour,
+                  c.minute, c.second);
+    return buf;
+}
+
 std::string FormatDateTimeForLocale(DateTime t) {
     if (IsPlainCLocale(std::setlocale(LC_TIME, nullptr)))
         return FormatDateTime(t);
@@ -106,6 +114,21 @@ std::string FormatDateTimeForLocale(DateTime t) {
     if (std::strftime(buf, sizeof buf, "%x %X", &tm) == 0)
         return FormatDateTime(t);
     return buf;
+}
+
+std::int64_t UtcMsOfLocal(DateTime local) {
+    const CivilTime c = ToCivil(local);
+    std::tm tm{};
+    tm.tm_year = c.year - 1900;
+    tm.tm_mon = static_cast<int>(c.month) - 1;
+    tm.tm_mday = static_cast<int>(c.day);
+    tm.tm_hour = c.hour;
+    tm.tm_min = c.minute;
+    tm.tm_sec = c.second;
+    tm.tm_isdst = -1;
+    const std::time_t utc = std::mktime(&tm);
+    const std::int64_t wholeSecondsMs = ((local.ms % 1000) + 1000) % 1000;
+    return static_cast<std::int64_t>(utc) * 1000 + wholeSecondsMs;
 }
 
 std::int64_t WholeSecondsBetween(DateTime a, DateTime b) {

@@ -19,9 +19,14 @@ std::optional<DateTime> ParseDateTime(const std::string& text);
 // Short date and long time, day first: "08/12/2026 14:03:05". The fixed
 // form where the user has chosen no locale.
 std::string FormatDateTime(DateTime t);
+// "YYYY-MM-DD HH:MM:SS", the form ParseDateTime reads.
+std::string FormatIsoDateTime(DateTime t);
 // Short date and long time in the C library's LC_TIME locale (UTF-8 text),
 // or FormatDateTime where that is C or POSIX.
 std::string FormatDateTimeForLocale(DateTime t);
+// Milliseconds since 1970-01-01 00:00 UTC of a local wall-clock time, by the
+// C library's time zone (TZ).
+std::int64_t UtcMsOfLocal(DateTime local);
 // Whole seconds between two points, whichever comes first.
 std::int64_t WholeSecondsBetween(DateTime a, DateTime b);
 

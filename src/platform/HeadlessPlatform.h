@@ -22,6 +22,8 @@ class HeadlessPlatform : public Platform {
                      std::unique_ptr<FileSystem> files = nullptr);
 
     DateTime Now() override { return now_; }
+    // The settable clock read in the C library's time zone.
+    std::int64_t UtcNowMs() override { return UtcMsOfLocal(now_); }
     // In the C library's LC_TIME locale, which the driver takes from the
     // environment.
     Text LocalDateTimeText(DateTime t) override;

@@ -16,6 +16,9 @@ class Platform {
   public:
     virtual ~Platform() = default;
     virtual DateTime Now() = 0;
+    // The same moment in milliseconds since 1970-01-01 00:00 UTC, as the
+    // answer history keeps it.
+    virtual std::int64_t UtcNowMs() = 0;
     // The user's short date and long time, as the desktop shows them.
     virtual Text LocalDateTimeText(DateTime t) = 0;
     // The high-resolution performance counter that seeds the random draw.

@@ -13,6 +13,7 @@ namespace ktq {
 
 void TForm1::Button1Click() {
     RunState& s = state;
+    RestoreTrialCounters();
     Memo1.Hide();
     Memo3.Hide();
     for (RichEdit* box : {&RichEdit1, &RichEdit2, &RichEdit3, &RichEdit4, &RichEdit5}) box->Show();
@@ -42,8 +43,10 @@ void TForm1::Button1Click() {
         Memo2.SetEnabled(true);
     }
     Label20.SetText(std::to_string(s.QuestionBank.size()));
+    s.PoolCodes.clear();
     s.TrialRunning = false;
     s.StartTime = Sys().Now();
+    Button6.SetEnabled(Button4.Enabled());
 }
 
 void TForm1::LoadPreparedBank() {

@@ -43,6 +43,8 @@ void CopyChosenPool(TForm1& f) {
 
 void TForm1::ComboBox1Change() {
     RunState& s = state;
+    AbandonPracticeExam();
+    RestoreTrialCounters();
     ClearStatusNotes();
     s.AskedCodes.clear();
     Memo2.Clear();
@@ -68,6 +70,7 @@ void TForm1::ComboBox1Change() {
     Button1.SetEnabled(true);
     Button3.SetEnabled(true);
     Button4.SetEnabled(false);
+    Button6.SetEnabled(false);
     Label11.SetEnabled(true);
 
     WriteLinesReplacing(Files(), kQuestionLog, {});
@@ -82,6 +85,9 @@ void TForm1::ComboBox1Change() {
         Label27.SetText("");
     }
     s.KeyAlphabet = KeyAlphabetFor(name, s.KeyAlphabet);
+    s.PoolCodes.clear();
+    OpenHistory();
+    Button8.SetEnabled(true);
     ResetScoreDisplay();
 }
 

@@ -38,6 +38,8 @@ struct RunState {
     // The prepared bank file QuestionBank was loaded from; empty when it was
     // built from a pool.
     Text QuestionBankFile;
+    // The chosen pool's codes, worked out when first needed.
+    LineList PoolCodes;
     LineList StudyNotes;
     LineList RuleLines;
     Text SectionSign;
@@ -60,6 +62,18 @@ struct RunState {
     bool AnswerPending = false;
     int TicksSinceAnswer = 0;
     Text IncorrectList;
+
+    // Practice exam.
+    bool ExamRunning = false;
+    LineList ExamCodes;            // as drawn, in the order shown
+    std::size_t ExamPosition = 0;  // of the question on screen in ExamCodes
+    LineList ExamCorrectLetters;   // per answer given, the letter judged against
+    LineList ExamChosenLetters;
+    DateTime ExamStartTime;
+    // Label5, Label7 and Label15 as the trial left them while they show an exam.
+    LineList ExamTrialCounters;
+    // The enabled states of the controls an exam locks, as it found them.
+    std::vector<bool> ExamLockedEnabled;
 
     // Colours.
     Color HoverColor = 0;

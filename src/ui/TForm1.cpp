@@ -21,6 +21,8 @@ void TForm1::BindEvents() {
     Button4.OnClick = [this] { Button4Click(); };
     Button5.OnClick = [this] { Button5Click(); };
     Button7.OnClick = [this] { Button7Click(); };
+    Button6.OnClick = [this] { Button6Click(); };
+    Button8.OnClick = [this] { Button8Click(); };
     Button2.OnClick = [this] { Button2Click(); };
     ComboBox2.OnChange = [this] { ComboBox2Change(); };
     UpDown1.OnClick = [this](UpDownArrow a) { UpDown1Click(a); };

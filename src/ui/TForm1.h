@@ -3,8 +3,11 @@
 // the event handlers. Handlers are defined in the folder of their subsystem
 // (app/, pool/, exam/, study/), so each file holds one subsystem.
 #include <functional>
+#include <memory>
 #include <vector>
 
+#include "history/Progress.h"
+#include "history/StudyHistory.h"
 #include "platform/Platform.h"
 #include "ui/Controls.h"
 #include "ui/RunState.h"
@@ -153,6 +156,12 @@ class TForm1 : public Form {
     void Memo2MouseDown();
     void Memo2Click();
     void Button5Click();
+    void Button6Click();
+    void AbandonPracticeExam();
+    // The trial's counters again where an exam showed its own.
+    void RestoreTrialCounters();
+    // Memo1 gives way to the question and answer boxes.
+    void ShowQuestionBoxes();
 
     // ---- Study aids (study/) ----
     void Button3Click();
@@ -173,14 +182,35 @@ class TForm1 : public Form {
     void CheckBox2Click();
     Text DecipherNote(const Text& text) const;
 
+    // ---- Answer history and progress (study/) ----
+    // Opened for the chosen pool; null before one is chosen.
+    StudyHistory* History() { return history_.get(); }
+    void OpenHistory();
+    // Every scored answer of the question on screen, from where it is scored.
+    void RecordAnswer(const Text& chosen, AnswerMode mode);
+    // The chosen pool's codes in pool order, from its bank or its text.
+    const LineList& PoolCodes();
+    ProgressView Progress();
+    LineList ProgressReport();
+    // Writes the report beside the pool's other files; returns its name.
+    Text SaveProgressReport();
+    void Button8Click();
+    // The front end's progress window; the driver prints the report instead.
+    std::function<void()> OnProgressRequested;
+
   private:
     // Private helpers of the subsystems, one block each.
     // -- pool/ --
     // -- exam/ --
+    void RecordExamAnswer(int number);
+    void FinishPracticeExam();
+    void LockForExam(bool running);
     // -- study/ --
 
     void BindEvents();
+    void ShowHistoryNotes(const std::vector<Text>& notes);
     Platform& platform_;
+    std::unique_ptr<StudyHistory> history_;
 };
 
 }  // namespace ktq

@@ -40,6 +40,11 @@ const WriterCase kWriters[] = {
          p.Form().Button5.SetEnabled(true);
          p.Form().Button5.UserClick();
      }},
+    {"Exams", "KTQTech 2026 ^ Exams.txt",
+     [](PoolProgram& p) {
+         p.Form().Button6.UserClick();
+         while (p.Form().state.ExamRunning) p.Form().RichEdit2.UserMouseDown(MouseButton::Left);
+     }},
 };
 
 class FailedReplacementTest : public ::testing::TestWithParam<std::tuple<WriterCase, Failure>> {};
@@ -51,7 +56,7 @@ TEST_P(FailedReplacementTest, KeepsTheOldFileAndSaysSo) {
     PoolProgram p;
     p.folder.Write("tech 2026.txt", testsupport::SmallPoolBytes());
     p.Start();
-    if (std::string(writer.name) == "Review")
+    if (std::string(writer.name) == "Review" || std::string(writer.name) == "Exams")
         Prepare(p);  // a bank to review against, before the files fail
     p.folder.Write(writer.file, "the old content\r\n");
     if (failure == Failure::Write)

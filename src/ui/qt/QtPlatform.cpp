@@ -32,6 +32,10 @@ DateTime QtPlatform::Now() {
     return DateTime{wall.toMSecsSinceEpoch()};
 }
 
+std::int64_t QtPlatform::UtcNowMs() {
+    return QDateTime::currentMSecsSinceEpoch();
+}
+
 Text QtPlatform::LocalDateTimeText(DateTime t) {
     const QLocale locale;
     if (locale.language() == QLocale::C)

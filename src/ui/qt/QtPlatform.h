@@ -15,6 +15,7 @@ class QtPlatform : public Platform {
                         std::unique_ptr<FileSystem> files = nullptr);
 
     DateTime Now() override;
+    std::int64_t UtcNowMs() override;
     // In Qt's default locale, which is the user's unless a test sets another.
     Text LocalDateTimeText(DateTime t) override;
     std::uint64_t HighResolutionCounter() override;

@@ -1,0 +1,14 @@
+#pragma once
+// The nine lines that show one wrong answer, in the review file and in the
+// practice exams file alike.
+#include "text/Text.h"
+
+namespace ktq {
+
+// The last bank entry holding the code anywhere; null when none does.
+const Text* FindReviewedEntry(const LineList& bank, const Text& code);
+
+void AppendReviewBlock(LineList& lines, const Text& entry, const Text& code, const Text& chosen,
+                       const Text& correct);
+
+}  // namespace ktq

@@ -1,0 +1,204 @@
+#include "history/AnswerStore.h"
+
+#include <sqlite3.h>
+
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+#include "text/CodePage.h"
+
+namespace ktq {
+namespace {
+
+// A second program writing at the same moment holds the lock for a few
+// milliseconds; waiting this long means it is stuck, not busy.
+constexpr int kBusyTimeoutMs = 5000;
+
+const char* ModeName(AnswerMode m) {
+    switch (m) {
+        case AnswerMode::Learning:
+            return "learning";
+        case AnswerMode::Exam:
+            return "exam";
+        case AnswerMode::Trial:
+            break;
+    }
+    return "trial";
+}
+
+AnswerMode ModeOf(const std::string& name) {
+    if (name == "learning")
+        return AnswerMode::Learning;
+    if (name == "exam")
+        return AnswerMode::Exam;
+    return AnswerMode::Trial;
+}
+
+bool IsDamage(int code) {
+    const int primary = code & 0xFF;
+    return primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB;
+}
+
+// Each schema version's statements; a database at version n runs those
+// after n, in order, in one transaction.
+const char* const kMigrations[] = {
+    "CREATE TABLE IF NOT EXISTS answers ("
+    " id INTEGER PRIMARY KEY,"
+    " answered_at INTEGER NOT NULL,"  // ms since 1970-01-01 00:00 UTC
+    " level_tag TEXT NOT NULL,"
+    " year_text TEXT NOT NULL,"
+    " code TEXT NOT NULL,"
+    " chosen TEXT NOT NULL,"
+    " correct TEXT NOT NULL,"
+    " mode TEXT NOT NULL);"
+    "CREATE INDEX IF NOT EXISTS answers_by_pool ON answers (level_tag, year_text, id);",
+};
+static_assert(std::size(kMigrations) == AnswerStore::kSchemaVersion);
+
+}  // namespace
+
+class AnswerStore::Statement {
+  public:
+    Statement(AnswerStore& store, const char* sql) : store_(store) {
+        const int rc = sqlite3_prepare_v2(store.db_.get(), sql, -1, &stmt_, nullptr);
+        if (rc != SQLITE_OK)
+            store.Fail(rc, "read");
+    }
+    ~Statement() { sqlite3_finalize(stmt_); }
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+
+    void Bind(int n, const Text& cp1252) {
+        const std::string utf8 = Cp1252ToUtf8(cp1252);
+        sqlite3_bind_text(stmt_, n, utf8.data(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT);
+    }
+    void Bind(int n, std::int64_t v) { sqlite3_bind_int64(stmt_, n, v); }
+    // True while there is a row; throws on failure.
+    bool Step(const char* doing) {
+        const int rc = sqlite3_step(stmt_);
+        if (rc == SQLITE_ROW)
+            return true;
+        if (rc != SQLITE_DONE)
+            store_.Fail(rc, doing);
+        return false;
+    }
+    std::int64_t Int(int column) { return sqlite3_column_int64(stmt_, column); }
+    Text TextOf(int column) {
+        const auto* bytes = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
+        return bytes ? Utf8ToCp1252(bytes) : Text();
+    }
+
+  private:
+    AnswerStore& store_;
+    sqlite3_stmt* stmt_ = nullptr;
+};
+
+void AnswerStore::Closer::operator()(sqlite3* db) const {
+    sqlite3_close_v2(db);
+}
+
+AnswerStore::AnswerStore(const std::string& path) {
+    sqlite3* db = nullptr;
+    const int rc =
+        sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    db_.reset(db);
+    if (rc != SQLITE_OK)
+        Fail(rc, "opened");
+    sqlite3_busy_timeout(db, kBusyTimeoutMs);
+    sqlite3_extended_result_codes(db, 1);
+    Execute("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;");
+    Migrate();
+}
+
+void AnswerStore::Fail(int code, const char* what) {
+    std::string reason = db_ ? sqlite3_errmsg(db_.get()) : sqlite3_errstr(code);
+    // SQLite's words for a file it cannot open say nothing of why.
+    if (const int err = db_ ? sqlite3_system_errno(db_.get()) : 0; err != 0)
+        reason += " (" + std::string(std::strerror(err)) + ")";
+    throw AnswerStoreError("The answer history could not be " + std::string(what) + ": " + reason,
+                           IsDamage(code));
+}
+
+void AnswerStore::Execute(const char* sql) {
+    char* error = nullptr;
+    const int rc = sqlite3_exec(db_.get(), sql, nullptr, nullptr, &error);
+    sqlite3_free(error);
+    if (rc != SQLITE_OK)
+        Fail(rc, "opened");
+}
+
+void AnswerStore::Migrate() {
+    // Immediate: two programs starting at once must not both migrate.
+    Execute("BEGIN IMMEDIATE;");
+    int version = 0;
+    {
+        Statement s(*this, "PRAGMA user_version;");
+        if (s.Step("read"))
+            version = static_cast<int>(s.Int(0));
+    }
+    if (version > kSchemaVersion) {
+        Execute("ROLLBACK;");
+        throw AnswerStoreError(
+            "The answer history was written by a newer version of "
+            "KTQTests; it is left as it is.",
+            false);
+    }
+    for (int v = version; v < kSchemaVersion; ++v) Execute(kMigrations[v]);
+    if (version < kSchemaVersion)
+        Execute(("PRAGMA user_version=" + std::to_string(kSchemaVersion) + ";").c_str());
+    Execute("COMMIT;");
+}
+
+void AnswerStore::Record(std::int64_t utcMs, const Text& levelTag, const Text& yearText,
+                         const StoredAnswer& answer) {
+    Statement s(*this,
+                "INSERT INTO answers (answered_at, level_tag, year_text, code, chosen, correct, "
+                "mode) VALUES (?, ?, ?, ?, ?, ?, ?);");
+    s.Bind(1, utcMs);
+    s.Bind(2, levelTag);
+    s.Bind(3, yearText);
+    s.Bind(4, answer.code);
+    s.Bind(5, answer.chosen);
+    s.Bind(6, answer.correct);
+    s.Bind(7, Text(ModeName(answer.mode)));
+    s.Step("written");
+}
+
+std::vector<StoredAnswer> AnswerStore::AnswersSince(const Text& levelTag, const Text& yearText,
+                                                    std::int64_t afterId) {
+    Statement s(*this,
+                "SELECT id, answered_at, code, chosen, correct, mode FROM answers "
+                "WHERE level_tag = ? AND year_text = ? AND id > ? ORDER BY id;");
+    s.Bind(1, levelTag);
+    s.Bind(2, yearText);
+    s.Bind(3, afterId);
+    std::vector<StoredAnswer> rows;
+    while (s.Step("read")) {
+        StoredAnswer a;
+        a.id = s.Int(0);
+        a.utcMs = s.Int(1);
+        a.code = s.TextOf(2);
+        a.chosen = s.TextOf(3);
+        a.correct = s.TextOf(4);
+        a.mode = ModeOf(s.TextOf(5));
+        rows.push_back(std::move(a));
+    }
+    return rows;
+}
+
+std::string MoveDamagedDatabaseAside(const std::string& path, const std::string& stamp) {
+    std::error_code ec;
+    std::string aside = path + ".damaged-" + stamp;
+    for (int n = 2; std::filesystem::exists(aside, ec); ++n)
+        aside = path + ".damaged-" + stamp + "-" + std::to_string(n);
+    // The journal files go with it: left behind, they would be read into
+    // the new database of the same name.
+    for (const char* suffix : {"", "-wal", "-shm"}) {
+        if (std::filesystem::exists(path + suffix, ec))
+            std::filesystem::rename(path + suffix, aside + suffix, ec);
+    }
+    return aside;
+}
+
+}  // namespace ktq

@@ -1,0 +1,75 @@
+#pragma once
+// The answers kept in the folder's SQLite database, one row each: when (UTC),
+// which pool (level tag and year text), which question, the letter chosen,
+// the right letter, and how it was answered. Every answer is committed at
+// once (WAL journal); several programs may write one database together.
+#include <cstdint>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "text/Text.h"
+
+struct sqlite3;
+
+namespace ktq {
+
+enum class AnswerMode { Trial, Learning, Exam };
+
+struct StoredAnswer {
+    std::int64_t id = 0;
+    std::int64_t utcMs = 0;  // milliseconds since 1970-01-01 00:00 UTC
+    Text code;
+    Text chosen;
+    Text correct;
+    AnswerMode mode = AnswerMode::Trial;
+};
+
+// Why the database cannot serve. A damaged one may be moved aside and
+// replaced; one that cannot be written (or was made by a newer program) is
+// left alone.
+class AnswerStoreError : public std::runtime_error {
+  public:
+    AnswerStoreError(const std::string& what, bool damaged)
+        : std::runtime_error(what), damaged_(damaged) {}
+    bool Damaged() const { return damaged_; }
+
+  private:
+    bool damaged_;
+};
+
+class AnswerStore {
+  public:
+    static constexpr int kSchemaVersion = 1;
+
+    // Opens the database at `path` (created when missing) and brings its
+    // schema up to date. Throws AnswerStoreError.
+    explicit AnswerStore(const std::string& path);
+    AnswerStore(const AnswerStore&) = delete;
+    AnswerStore& operator=(const AnswerStore&) = delete;
+
+    void Record(std::int64_t utcMs, const Text& levelTag, const Text& yearText,
+                const StoredAnswer& answer);
+    // The pool's answers with an id above `afterId`, in the order recorded.
+    std::vector<StoredAnswer> AnswersSince(const Text& levelTag, const Text& yearText,
+                                           std::int64_t afterId);
+
+  private:
+    class Statement;
+    struct Closer {
+        void operator()(sqlite3* db) const;
+    };
+    void Execute(const char* sql);
+    void Migrate();
+    // `what` the history could not be: "opened", "read", "written".
+    [[noreturn]] void Fail(int code, const char* what);
+
+    std::unique_ptr<sqlite3, Closer> db_;
+};
+
+// Moves a damaged database and its journal files aside under the name
+// "<file>.damaged-<stamp>"; returns the new name of the database.
+std::string MoveDamagedDatabaseAside(const std::string& path, const std::string& stamp);
+
+}  // namespace ktq

@@ -1,0 +1,81 @@
+#pragma once
+// The chosen pool's history: its answers kept in the folder's database, and
+// a summary per question (counts, last answer, memory state) kept current as
+// answers arrive, so nothing is replayed to show progress or draw a question.
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "history/AnswerStore.h"
+#include "history/MemoryModel.h"
+#include "text/Text.h"
+
+namespace ktq {
+
+inline constexpr const char* kHistoryFile = "KTQTests history.sqlite";
+
+struct QuestionHistory {
+    int answers = 0;
+    int right = 0;
+    bool lastRight = false;
+    std::optional<MemoryState> memory;
+    std::int64_t lastUtcMs = 0;
+};
+
+// One answer's time and whether it was right, for the study-day figures.
+struct AnswerMoment {
+    std::int64_t utcMs;
+    bool right;
+};
+
+inline constexpr std::int64_t kMsPerDay = 86'400'000;
+
+class StudyHistory {
+  public:
+    // `path` is the database file; nothing is opened before a pool is.
+    explicit StudyHistory(std::string path);
+    ~StudyHistory();
+
+    // Switches to a pool and reads what it has. Returns what the user must be
+    // told: a damaged database moved aside, or no history in this folder
+    // (said once). `stamp` names a database moved aside.
+    std::vector<Text> Open(const Text& levelTag, const Text& yearText, const std::string& stamp);
+    bool Available() const { return store_ != nullptr; }
+    const Text& LevelTag() const { return levelTag_; }
+    const Text& YearText() const { return yearText_; }
+
+    std::vector<Text> Record(const StoredAnswer& answer, const std::string& stamp);
+    // Takes in what other programs recorded on this folder meanwhile.
+    std::vector<Text> Refresh(const std::string& stamp);
+
+    const std::unordered_map<Text, QuestionHistory>& Questions() const { return questions_; }
+    const QuestionHistory* Find(const Text& code) const;
+    const std::vector<AnswerMoment>& Moments() const { return moments_; }
+    // The question's recall at `utcMs`; 0 when it was never answered.
+    double RecallAt(const Text& code, std::int64_t utcMs) const;
+
+  private:
+    void Forget();
+    void Take(const StoredAnswer& answer);
+    // Runs `work` on the store; a damaged database is moved aside and a new
+    // one started, and the work tried once more on it.
+    template <class Work>
+    std::vector<Text> WithStore(const std::string& stamp, Work&& work);
+    std::vector<Text> Unavailable(const std::string& reason);
+
+    std::string path_;
+    std::unique_ptr<AnswerStore> store_;
+    bool unavailableSaid_ = false;
+    Text levelTag_, yearText_;
+    std::int64_t lastId_ = 0;
+    std::unordered_map<Text, QuestionHistory> questions_;
+    std::vector<AnswerMoment> moments_;
+};
+
+// The memory state after one more answer of a question.
+void TakeAnswer(QuestionHistory& q, bool right, std::int64_t utcMs);
+
+}  // namespace ktq

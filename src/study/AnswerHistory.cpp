@@ -1,0 +1,100 @@
+// The answer history of the chosen pool: opened at its selection, fed by
+// every scored answer, and shown as progress in a window and a report.
+#include <cstdio>
+
+#include "platform/TextFile.h"
+#include "pool/BankBuilder.h"
+#include "pool/LevelRules.h"
+#include "pool/PoolText.h"
+#include "ui/TForm1.h"
+
+namespace ktq {
+namespace {
+
+constexpr const char* kProgressSuffix = " ^ Progress.txt";
+
+// Names a damaged database moved aside: "20261208-090000".
+std::string Stamp(DateTime t) {
+    std::string iso = FormatIsoDateTime(t);  // "2026-12-08 09:00:00"
+    std::string stamp;
+    for (char c : iso) {
+        if (c == ' ')
+            stamp += '-';
+        else if (c != '-' && c != ':')
+            stamp += c;
+    }
+    return stamp;
+}
+
+LineList CodesOf(const LineList& records) {
+    LineList codes;
+    codes.reserve(records.size());
+    for (const Text& r : records) codes.push_back(GetField(r, kTab, 1));
+    return codes;
+}
+
+}  // namespace
+
+void TForm1::ShowHistoryNotes(const std::vector<Text>& notes) {
+    for (const Text& note : notes) Sys().ShowMessage("Answer history", note);
+}
+
+void TForm1::OpenHistory() {
+    if (!history_) {
+        const std::string folder = FileName(Files().Folder()).System();
+        history_ = std::make_unique<StudyHistory>(folder + "/" + kHistoryFile);
+    }
+    ShowHistoryNotes(
+        history_->Open(state.LevelTag, YearText(state.PoolFileName), Stamp(Sys().Now())));
+}
+
+void TForm1::RecordAnswer(const Text& chosen, AnswerMode mode) {
+    if (!history_)
+        return;
+    StoredAnswer a;
+    a.utcMs = Sys().UtcNowMs();
+    a.code = state.QuestionCode;
+    a.chosen = chosen;
+    a.correct = state.CorrectLetter;
+    a.mode = mode;
+    ShowHistoryNotes(history_->Record(a, Stamp(Sys().Now())));
+}
+
+const LineList& TForm1::PoolCodes() {
+    RunState& s = state;
+    if (s.PoolCodes.empty()) {
+        if (s.TestsMode) {
+            s.PoolCodes = CodesOf(s.PoolLines);
+        } else {
+            LineList records = BuildBankRecords(s.PoolLines).records;
+            DropLeadingRecords(records);
+            s.PoolCodes = CodesOf(records);
+        }
+    }
+    return s.PoolCodes;
+}
+
+ProgressView TForm1::Progress() {
+    if (!history_)
+        return {};
+    ShowHistoryNotes(history_->Refresh(Stamp(Sys().Now())));
+    const std::int64_t utc = Sys().UtcNowMs();
+    return BuildProgress(PoolCodes(), *history_, utc, state.ExamSize, Sys().Now().ms - utc);
+}
+
+LineList TForm1::ProgressReport() {
+    return history_ ? ProgressReportLines(Progress()) : LineList{};
+}
+
+Text TForm1::SaveProgressReport() {
+    const Text name = LevelFileName(state.LevelTag, state.PoolFileName, kProgressSuffix);
+    WriteLinesReplacing(Files(), name, ProgressReport());
+    return name;
+}
+
+void TForm1::Button8Click() {
+    if (OnProgressRequested)
+        OnProgressRequested();
+}
+
+}  // namespace ktq

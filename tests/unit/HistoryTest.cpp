@@ -1,0 +1,170 @@
+// The answer history: the memory model against its published reference
+// values, the chance of passing, and the database as several program runs
+// and a damaged or unusable file meet it.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <filesystem>
+
+#include "PoolFixture.h"
+#include "history/AnswerStore.h"
+#include "history/PassChance.h"
+#include "history/Progress.h"
+
+namespace ktq {
+namespace {
+
+using testsupport::PoolProgram;
+
+TEST(MemoryModel, FirstAnswersTakeThePublishedInitialStates) {
+    struct Row {
+        Rating rating;
+        double stability, difficulty;
+    };
+    for (const Row& r : {Row{Rating::Again, 0.212, 6.4133}, Row{Rating::Hard, 1.2931, 5.1121707},
+                         Row{Rating::Good, 2.3065, 2.118104}, Row{Rating::Easy, 8.2956, 1.0}}) {
+        const MemoryState m = NextMemoryState(std::nullopt, r.rating, 0);
+        EXPECT_NEAR(m.stability, r.stability, 5e-4);
+        EXPECT_NEAR(m.difficulty, r.difficulty, 5e-4);
+    }
+}
+
+TEST(MemoryModel, AFixedSeriesMatchesTheReferenceAndSameDayAnswersFollowTheirOwnRule) {
+    std::optional<MemoryState> m;
+    const std::pair<Rating, double> series[] = {{Rating::Again, 0}, {Rating::Good, 0},
+                                                {Rating::Good, 1},  {Rating::Good, 3},
+                                                {Rating::Good, 8},  {Rating::Good, 21}};
+    for (auto [rating, days] : series) m = NextMemoryState(m, rating, days);
+    EXPECT_NEAR(m->stability, 53.62691, 5e-4);
+    EXPECT_NEAR(m->difficulty, 6.3574867, 5e-4);
+    EXPECT_NEAR(Recall(*m, m->stability), 0.9, 1e-9);
+    EXPECT_NEAR(Recall(*m, DaysUntilRecall(*m, 0.8)), 0.8, 1e-9);
+    // A right answer the same day never lowers stability; a wrong one does.
+    EXPECT_GE(NextMemoryState(m, Rating::Good, 0.2).stability, m->stability);
+    EXPECT_LT(NextMemoryState(m, Rating::Again, 0.2).stability, m->stability);
+}
+
+// Independent of the dynamic programme: every subset of groups, every
+// outcome, enumerated.
+double BruteForcePass(const std::vector<double>& p, int taken, int mark) {
+    const int n = static_cast<int>(p.size());
+    double sum = 0;
+    int subsets = 0;
+    for (int chosen = 0; chosen < (1 << n); ++chosen) {
+        if (__builtin_popcount(static_cast<unsigned>(chosen)) != taken)
+            continue;
+        ++subsets;
+        for (int right = 0; right < (1 << n); ++right) {
+            if ((right & ~chosen) != 0 || __builtin_popcount(static_cast<unsigned>(right)) < mark)
+                continue;
+            double pr = 1;
+            for (int g = 0; g < n; ++g)
+                if (chosen & (1 << g))
+                    pr *= (right & (1 << g)) ? p[g] : 1 - p[g];
+            sum += pr;
+        }
+    }
+    return sum / subsets;
+}
+
+TEST(PassChance, MatchesAnIndependentCount) {
+    const std::vector<double> p = {0.25, 0.5, 0.8, 0.9, 0.97};
+    EXPECT_NEAR(ChanceOfPassing(p, 5, 4), BruteForcePass(p, 5, 4), 1e-12);
+    EXPECT_NEAR(ChanceOfPassing(p, 3, 2), BruteForcePass(p, 3, 2), 1e-12);  // groups drawn
+    EXPECT_EQ(PercentWithOneDecimal(ChanceOfPassing(std::vector<double>(35, 0.25), 35, 26)),
+              "0.0%");
+}
+
+class HistoryProgram : public ::testing::Test {
+  protected:
+    void SetUp() override { p.folder.Write("tech 2026.txt", testsupport::SmallPoolBytes()); }
+    void Run(const std::function<void(TForm1&)>& steps) {
+        p.Start();
+        p.Select("tech 2026.txt");
+        p.Prepare();
+        steps(p.Form());
+        p.program->Close();
+    }
+    static void Answer(TForm1& f, bool right) {
+        f.ShowQuestion("T1A01");  // correct C
+        f.AnswerBox(right ? 3 : 1)->UserMouseDown(MouseButton::Left);
+    }
+    PoolProgram p;
+};
+
+TEST_F(HistoryProgram, TwoRunsAddUpAndAQuestionRightWithinTheDayIsNearlyCertain) {
+    Run([](TForm1& f) {
+        Answer(f, false);
+        Answer(f, true);
+    });
+    Run([&](TForm1& f) {
+        p.program->Platform().Advance(3600'000);
+        Answer(f, true);
+        const LineList report = f.ProgressReport();
+        EXPECT_EQ(report.front(),
+                  "KTQTech 2026: 2 in bank, 1 seen, 1 last right, 3 answers, 2 right");
+        EXPECT_EQ(report[1], "T1\t2\t1\t1\t3\t2");
+        EXPECT_GT(f.History()->RecallAt("T1A01", p.program->Platform().UtcNowMs()), 0.99);
+        EXPECT_EQ(f.History()->RecallAt("T1A02", 0), 0.0);
+    });
+}
+
+TEST_F(HistoryProgram, ADamagedDatabaseIsMovedAsideAndANewOneStarted) {
+    p.folder.Write(kHistoryFile, "this is no database, and it is the user's");
+    Run([](TForm1& f) { Answer(f, true); });
+    EXPECT_NE(p.program->Output().find("moved aside as \"KTQTests history.sqlite.damaged-"),
+              std::string::npos)
+        << p.program->Output();
+    bool kept = false;
+    for (const auto& e : std::filesystem::directory_iterator(p.folder.Path()))
+        kept = kept || p.folder.Read(e.path().filename().string()) ==
+                           "this is no database, and it is the user's";
+    EXPECT_TRUE(kept);
+    AnswerStore again(p.folder.PathOf(kHistoryFile));
+    EXPECT_EQ(again.AnswersSince("KTQTech", "2026", 0).size(), 1u);
+}
+
+TEST_F(HistoryProgram, NoHistoryPossibleIsSaidOnceAndTheProgramGoesOn) {
+    std::filesystem::create_directory(p.folder.PathOf(kHistoryFile));
+    Run([&](TForm1& f) {
+        Answer(f, true);
+        p.Select("tech 2026.txt");
+        p.Prepare();
+        Answer(f, true);
+        EXPECT_EQ(f.state.CorrectCount, 1);
+    });
+    const std::string out = p.program->Output();
+    const std::size_t first = out.find("not remembered");
+    ASSERT_NE(first, std::string::npos) << out;
+    EXPECT_EQ(out.find("not remembered", first + 1), std::string::npos);
+}
+
+// Processes of their own, as two programs on one folder and one killed.
+TEST(AnswerStoreProcesses, TwoWritersLoseNothingAndAKillAfterACommitKeepsTheAnswer) {
+    testsupport::WorkingFolder folder;
+    const std::string path = folder.PathOf(kHistoryFile);
+    AnswerStore{path};  // created before the writers race
+    auto writer = [&path](int answers, bool killAfter) {
+        const pid_t pid = fork();
+        if (pid == 0) {
+            AnswerStore store(path);
+            for (int i = 0; i < answers; ++i)
+                store.Record(i, "KTQTech", "2026", {0, i, "T1A01", "A", "B", AnswerMode::Trial});
+            if (killAfter)
+                raise(SIGKILL);
+            _exit(0);
+        }
+        return pid;
+    };
+    const pid_t a = writer(150, false), b = writer(150, false);
+    for (pid_t pid : {a, b}) waitpid(pid, nullptr, 0);
+    int status = 0;
+    waitpid(writer(1, true), &status, 0);
+    EXPECT_TRUE(WIFSIGNALED(status));
+    EXPECT_EQ(AnswerStore(path).AnswersSince("KTQTech", "2026", 0).size(), 301u);
+}
+
+}  // namespace
+}  // namespace ktq
