@@ -17,6 +17,9 @@ if(KTQ_DEBIAN_BUILDFLAGS AND KTQ_DPKG_BUILDFLAGS AND NOT KTQ_SANITIZE AND NOT KT
       OUTPUT_VARIABLE debian_flags_${kind} OUTPUT_STRIP_TRAILING_WHITESPACE
       COMMAND_ERROR_IS_FATAL ANY)
   endforeach()
-  string(PREPEND CMAKE_CXX_FLAGS "${debian_flags_CPPFLAGS} ${debian_flags_CXXFLAGS} ")
+  # The build folder's name leaves the debug information too, so a build in
+  # another folder makes the same program (its build id included).
+  string(PREPEND CMAKE_CXX_FLAGS "${debian_flags_CPPFLAGS} ${debian_flags_CXXFLAGS} "
+                                 "-ffile-prefix-map=${CMAKE_BINARY_DIR}=. ")
   string(PREPEND CMAKE_EXE_LINKER_FLAGS "${debian_flags_LDFLAGS} ")
 endif()
