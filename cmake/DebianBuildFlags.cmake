@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The compiler and linker flags Debian builds its packages with, from
 # dpkg-buildflags with every hardening feature on (fortify, stack protector,
 # format checks, relro, bind now). They come first, so the build type's own

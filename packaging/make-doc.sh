@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The package's documentation, compressed as Debian wants it (gzip -9n: no
 # name, no time); a failure leaves no output behind. Usage:
 #   make-doc.sh man SOURCE_DIR OUT.gz PAGE.scd        a manual page

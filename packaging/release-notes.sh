@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The releases of CHANGELOG.md, as the software centre's release list or as a
 # Debian changelog. A release is a "## VERSION (YYYY-MM-DD)" heading and a
 # list of "- " items, each continued on lines indented by two blanks.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The time a package's files carry (SOURCE_DATE_EPOCH): the one set, else the
 # last commit's, else the newest release's day in CHANGELOG.md, so two builds
 # of one source are byte-identical. Usage: source-date-epoch.sh SOURCE_DIR

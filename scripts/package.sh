@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package into build-package/ (or the folder given), after
 # set-up: a release build of the program alone, with Debian's hardening flags,
 # packed by CPack. Two builds of one commit give the same bytes: the times in

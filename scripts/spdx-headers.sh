@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Puts the licence's SPDX line at the top of every tracked source, CMake and
 # shell file that lacks it, in that file's comment syntax (after its "#!"
 # line). A second run changes nothing. With --check it changes nothing, lists

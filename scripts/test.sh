@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets everything up, builds, and runs every test: the full build (with the Qt
 # skin, warnings as errors), then a sanitizer build for the non-GUI tests,
 # then a short run of every fuzz target when clang is there.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The driver as a program: its options, the window started in its folder as
 // the window program starts it, the script, and closing.
 #include <filesystem>

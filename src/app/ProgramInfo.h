@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What "--help" and "--version" print. Both programs answer them before any
 // window, folder or display is touched, so they work from any shell.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The folder the window program works in: the current folder unless these
 // options choose another before start-up, so a menu launcher (which starts programs in the home

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text files as editors save them: any bytes become text no longer than
 // needed, Windows-1252 stays as saved, and the program's own text saved as
 // UTF-8 or UTF-16 reads back as it was.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the desktop's theme has no icon of the program (it is not installed,
 // or the theme is not found), its windows still get the built-in one.
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package: its control fields and contents, lintian's verdict, the
 # same bytes from a second pack, the unpacked program started through its menu
 # entry on a fresh home folder, twice, and its window under an X server.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Run in an X server of its own (xvfb-run), with HOME and the XDG folders set:
 # the window docks with its menu entry (its class is the entry's
 # StartupWMClass, and it carries the theme's icon), and a study folder that

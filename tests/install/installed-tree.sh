@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the install tests: what an installed tree must hold.
 app_id=org.ktqtests.ktqtests
 icon_sizes=(16 24 32 48 64 128 256)

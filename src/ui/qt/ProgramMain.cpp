@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window program: the study folder, the application, the main window and
 // its skin, and the message loop.
 #include <QApplication>
