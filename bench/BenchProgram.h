@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program started headless on a fresh folder, as the window starts it,
 // for the benchmarks that run it whole.

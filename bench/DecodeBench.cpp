@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading a saved pool into the program's text, line by line: Windows-1252
 // (every line with a curly quote is tried as UTF-8 and kept), UTF-8, and
 // UTF-8 with one bad byte, at twenty times a real pool (~4 MB).

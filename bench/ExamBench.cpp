@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The random draw late in a cycle, and a whole scripted trial through the
 // headless driver.
 #include <benchmark/benchmark.h>

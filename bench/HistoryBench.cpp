@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The answer history: recording one answer (its 99th percentile), and the
 // progress with the chance of passing from 100,000 recorded answers.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Preparing a question bank from pool text: the 600-question size of a real
 // pool (~190 KB) and twenty times that, which should take twenty times as long.
 // The text is read as saved: in Windows-1252, and as UTF-8 and UTF-16 files,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Pool texts for the benchmarks, written as a word processor saves them.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing a practice exam from a bank the size and shape of the Extra pool:
 // 599 questions in 50 groups of 10 sub-elements.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The folder listing at activation with the published Extra pool (674 KB, ten
 // PNG figures) in the folder: the first time it writes the text copy and the
 // figures (goal: under 150 ms); after that, with the copy there, it should

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The SWOT study file of a full-size pool, written through the window as
 // "Create SWOT file" does, and one rules lookup in a large rules text.
 #include <benchmark/benchmark.h>

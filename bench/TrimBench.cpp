@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Prepare.." on a pool whose codes never start the first sub-element: every
 // record is trimmed from the front of the code list and the bank, which must
 // cost in proportion to the pool, not to its square.

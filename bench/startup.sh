@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up of the window program: time from process start to the window's
 # first paint, median of several runs under one X display (Xvfb when there is
 # none), and the peak resident memory. Usage: bench/startup.sh [ktqtests] [runs]

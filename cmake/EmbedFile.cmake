@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes a C++ source that holds the bytes of INPUT, returned by FUNCTION.
 file(READ ${INPUT} hex HEX)
 string(LENGTH "${hex}" hexLength)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets with clang (in build-fuzz) and runs each for SECONDS
 # (default 60), as many at a time as there are processors (KTQ_FUZZ_JOBS to
 # change). The committed seeds in tests/fuzz/corpus are only read; what the

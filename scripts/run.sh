@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets everything up, builds, and opens the program on a sample folder
 # (demo/ unless another is named). Without a display it runs under Xvfb.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the window with the screen reader Orca and its debug log in an X
 # session of its own (Xvfb with openbox, scripts/x-session.sh), goes through a
 # short trial from the keyboard (choose the first pool, Prepare, Start,

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the build and the tests need, when missing.
 # clang with its runtime libraries (libFuzzer among them) builds the fuzz targets.
 # The accessibility tests and scripts/screen-reader-check.sh run the window
@@ -8,8 +9,7 @@ packages=(build-essential cmake pkg-config qt6-base-dev libxcb1-dev libjpeg62-tu
           libzip-dev libpugixml-dev libgtest-dev libbenchmark-dev
           xvfb xauth libgl1-mesa-dev fonts-dejavu-core fonts-liberation imagemagick locales
           librsvg2-bin desktop-file-utils appstream dpkg-dev file clang-format
-          clang libclang-rt-dev
-          libsqlite3-dev
+          clang libclang-rt-dev libsqlite3-dev lintian scdoc
           openbox x11-utils xdotool dbus-daemon at-spi2-core python3-pyatspi orca)
 missing=()
 for p in "${packages[@]}"; do

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets everything up, builds, and runs every test: the full build (with the Qt
 # skin, warnings as errors), then a sanitizer build for the non-GUI tests,
 # then a short run of every fuzz target when clang is there.
@@ -9,6 +10,8 @@ jobs=$(nproc)
 
 # The committed style holds: nothing to reformat.
 git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
+# Every source, CMake and shell file names its licence.
+bash scripts/spdx-headers.sh --check
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKTQ_WERROR=ON >/dev/null
 cmake --build build -j"$jobs"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a command in an X session of its own: Xvfb at 1366 x 768, optionally
 # the openbox window manager (--wm) and a private session bus with the
 # accessibility bus on it (--a11y), with HOME in WORK_DIR. Everything it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the driver's actions work on: the window, the headless platform and
 // the output, with the few helpers every action shares.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "DriverOptions.h"
 
 #include <functional>
@@ -14,6 +15,27 @@ const char* kUsage =
     "                         [--screen-height N]\n"
     "                         [--settings FILE] [--now \"YYYY-MM-DD HH:MM:SS\"] [--counter N]\n"
     "                         [-- PARAMETERS...]\n";
+
+const char* kOptions =
+    "\n"
+    "Runs the program headless in a folder and reads one action a line from a script\n"
+    "or standard input, printing what the window would show.\n"
+    "\n"
+    "  --script FILE          read the actions from FILE instead of standard input\n"
+    "  --folder DIR           work on the files of DIR (default: the current folder)\n"
+    "  --echo                 print each action before its output, as a transcript\n"
+    "  --read-only            write no file in the folder, as a read-only second window\n"
+    "  --screen-height N      the screen's height in pixels (default 1080)\n"
+    "  --settings FILE        keep the settings in this INI file (default: none kept)\n"
+    "  --now \"YYYY-MM-DD HH:MM:SS\"\n"
+    "                         start of the clock (default: the local time)\n"
+    "  --counter N            start of the high-resolution counter, for repeatable draws\n"
+    "  -- PARAMETERS...       the program's own command line, for example -- /diag\n"
+    "  -h, --help             print this help and exit\n"
+    "  -v, --version          print the version and exit\n"
+    "\n"
+    "A malformed action or option ends the run with exit code 2.\n"
+    "See ktqtests-headless(1) for the actions.\n";
 
 // Reads an option's value into the options; false when it is not one.
 using ValueReader = std::function<bool(const std::string&, DriverOptions&)>;
@@ -83,6 +105,11 @@ bool ParseDriverOptions(int argc, const char* const* argv, DriverOptions& o, std
             (a == "--echo" ? o.echo : o.readOnly) = true;
             continue;
         }
+        if (const InfoRequest info = InfoRequestOf(a); info != InfoRequest::None) {
+            if (o.info == InfoRequest::None)
+                o.info = info;
+            continue;
+        }
         const auto option = ValueOptions().find(a);
         if (option == ValueOptions().end()) {
             err << "ktqtests-headless: unknown option " << a << "\n" << kUsage;
@@ -98,6 +125,10 @@ bool ParseDriverOptions(int argc, const char* const* argv, DriverOptions& o, std
         }
     }
     return true;
+}
+
+std::string DriverHelp() {
+    return std::string(kUsage) + kOptions;
 }
 
 }  // namespace ktq

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The driver's own command line; what follows "--" is the program's.
 #include <cstdint>
@@ -6,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/ProgramInfo.h"
 #include "platform/DateTime.h"
 #include "text/Text.h"
 
@@ -21,10 +23,14 @@ struct DriverOptions {
     bool echo = false;      // print each action before its output
     bool readOnly = false;  // open the folder read-only, without asking
     std::vector<Text> parameters;
+    InfoRequest info = InfoRequest::None;  // "--help" or "--version": print it, run nothing
 };
 
 // False, with the reason and the usage on `err`, for options it cannot take.
 bool ParseDriverOptions(int argc, const char* const* argv, DriverOptions& options,
                         std::ostream& err);
+
+// The driver's usage and options, for "--help".
+std::string DriverHelp();
 
 }  // namespace ktq

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The driver as a program: its options, the window started in its folder as
 // the window program starts it, the script, and closing.
 #include <filesystem>
@@ -47,6 +48,10 @@ int RunHeadlessProgram(int argc, const char* const* argv, std::istream& in, std:
     DriverOptions o;
     if (!ParseDriverOptions(argc, argv, o, err))
         return 2;
+    if (o.info != InfoRequest::None) {
+        out << (o.info == InfoRequest::Help ? DriverHelp() : VersionText("ktqtests-headless"));
+        return 0;
+    }
     std::unique_ptr<FileSystem> files;
     if (!o.folder.empty()) {
         std::error_code ec;

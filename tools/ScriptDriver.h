@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The headless driver: runs the program in its folder as the window does,
 // one scripted action a line, and prints what is asked.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The driver's verbs, one row each, as the README lists them. A row's parser
 // checks the arguments and the control's kind and returns the action, so a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Counts the heap in use and its peak, for the scaling benchmarks: every
 // allocation of this program goes through these.
 #include "HeapCounter.h"

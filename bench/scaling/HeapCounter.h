@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The heap this program uses, counted by its own operator new and delete.
 #include <cstdint>

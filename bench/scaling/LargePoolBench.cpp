@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Choosing and preparing pools of 1, 10 and 100 times a real pool's 600
 // questions: the time should grow with the size, and the heap at its peak
 // stay within a few times the pool's own size.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Two windows on one folder: the first takes the folder's lock, a second one
 // may open the folder read-only.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The values that outlive a run, and the first-run notice panel.
 #include <algorithm>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The values that outlive a run: one row each, in the order they are read and
 // written, with the range a stored number is brought into before any rule

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading and writing the persisted values. Everything is stored as text:
 // integers in decimal, flags as "1" and "0".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/StudyFolder.h"
 
 #include <pwd.h>
@@ -74,6 +75,9 @@ FolderChoice ReadFolderOptions(const std::vector<std::string>& args, const fs::p
             choice.parameters.push_back(a);
         } else if (a == "--") {
             optionsEnded = true;
+        } else if (const InfoRequest info = InfoRequestOf(a); info != InfoRequest::None) {
+            if (choice.info == InfoRequest::None)
+                choice.info = info;
         } else if (a == folderOption || a.starts_with(folderOption + "=")) {
             std::string folder;
             if (a != folderOption)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The folder the window program works in: the current folder unless these
 // options choose another before start-up, so a menu launcher (which starts programs in the home
@@ -6,6 +7,8 @@
 #include <stdexcept>
 #include <string>
 #include <vector>
+
+#include "app/ProgramInfo.h"
 
 namespace ktq {
 
@@ -22,15 +25,17 @@ struct FolderChoice {
         UsersFolder,  // --study-folder: ~/KTQTests, prepared on first use
     };
     Kind kind = Kind::Current;
-    std::filesystem::path folder;         // for Given
-    std::vector<std::string> parameters;  // everything else, in order, for the program
+    std::filesystem::path folder;          // for Given
+    std::vector<std::string> parameters;   // everything else, in order, for the program
+    InfoRequest info = InfoRequest::None;  // the first "--help" or "--version", if any
 };
 
 // Takes the folder options out of the command line (without the program's
 // name): "--folder DIR", "--folder=DIR", "--study-folder", or a first non-option
-// argument that names an existing folder. Every other argument stays a program
-// parameter; "--" ends the options and is dropped. Throws StudyFolderError for
-// "--folder" without a folder and for more than one folder option.
+// argument that names an existing folder; "-h", "--help", "-v" and "--version"
+// set `info`. Every other argument stays a program parameter; "--" ends the
+// options and is dropped. Throws StudyFolderError for "--folder" without a
+// folder and for more than one folder option.
 // Relative names are taken from `here`, the folder the program was started in.
 FolderChoice ReadFolderOptions(const std::vector<std::string>& args,
                                const std::filesystem::path& here);

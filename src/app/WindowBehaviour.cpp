@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Window behaviour that belongs to no subsystem: resizing, the scrolling of
 // the details box and the hover colouring of the answer boxes.
 #include <algorithm>

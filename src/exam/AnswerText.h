@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How stored answers and the correct letter read on screen.
 #include "text/Text.h"

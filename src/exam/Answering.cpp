@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The trial: "Start", the answer presses, the timed feedback and the advance.
 #include <climits>
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Weakest first": the draw of Start and of the advance after feedback, by
 // the memory model of the answer history, while CheckBox4 is ticked.
 #include <algorithm>

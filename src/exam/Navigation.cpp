@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Moving through the bank by code: the code chooser, the stepping arrows and
 // the list of questions asked.
 #include <string>

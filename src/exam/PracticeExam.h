@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A practice exam drawn as the real one: one question from each group of the
 // pool (the first three characters of a code, "T1A"), in an order shuffled

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Practice Exam": drawing the exam, recording its answers without feedback,
 // and its result on screen and in the level's exams file.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which bank entry a question request shows: by code, or drawn at random
 // among the entries not yet asked in this cycle.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Putting a question on screen: choosing the entry, filling the boxes, the
 // details box, the learning-mode row, the question log and the asked list.
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pseudo-random generator of the trial: a 32-bit linear congruential
 // step, reseeded from the high-resolution counter before every draw so that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Review Incorrect": the wrong answers as readable blocks, on screen and in
 // the level's review file.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The nine lines that show one wrong answer, in the review file and in the
 // practice exams file alike.

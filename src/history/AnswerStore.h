@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The answers kept in the folder's SQLite database, one row each: when (UTC),
 // which pool (level tag and year text), which question, the letter chosen,

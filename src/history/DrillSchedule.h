@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Weakest first": which questions a drill draws, by the memory model. First
 // a question answered wrongly in this session, once three others have come

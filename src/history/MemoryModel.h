@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The memory model of the free spaced-repetition scheduler, version 6
 // (FSRS-6), with its published default parameters: each question has a

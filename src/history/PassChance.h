@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The chance of passing an exam drawn as the real one: one question from each
 // group, each answered right with its group's own chance, the right answers

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the candidate stands in the chosen pool: per sub-element and group,
 // the questions in the bank, seen, last answered right, the answers given and

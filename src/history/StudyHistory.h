@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The chosen pool's history: its answers kept in the folder's database, and
 // a summary per question (counts, last answer, memory state) kept current as

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A published pool as its Word document holds it: the text a word processor
 // saves as plain text, and the pictures the body shows, in that order.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A published pool's Word document used as it is: the first time the folder
 // is listed it gets a text copy beside it, the one a word processor's "save

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the program reads of a Word document's XML parts, with pugixml: the
 // body's text as a word processor saves it as plain text, the pictures the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The parts of a zip package (a Word document is one), read with libzip from
 // bytes in memory, within bounds that keep a hostile package from filling

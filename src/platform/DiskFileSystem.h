@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The real disk: names relative to a folder fixed when it is made, so
 // nothing depends on the process's working folder after start-up.

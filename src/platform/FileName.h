@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A file's name as the system spells it (bytes; UTF-8 on Linux). The
 // program's own names are Windows-1252 text and convert to it; a name read

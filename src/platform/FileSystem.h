@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The files of the working folder, as the program reaches them: through the
 // platform, like the clock and the message box, so that tests can put a

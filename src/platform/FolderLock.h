@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The advisory lock of a folder: a lock file holding the id of the process
 // that has the folder open, locked by the system for as long as that process

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A decoded figure, whatever its file format, and the bounds every decoder
 // keeps to.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A figure file of the working folder, decoded by the format its name gives:
 // ".png" is PNG, anything else JPEG.

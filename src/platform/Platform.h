@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the program asks of the system it runs on. The Qt skin and the
 // headless driver each provide one; the logic never reaches past it.

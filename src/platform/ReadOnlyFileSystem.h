@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The working folder of a window that must not change it, because another
 // window has it open: files are read from the disk, and whatever the program

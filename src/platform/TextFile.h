@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Text files of the working folder, over the platform's FileSystem: reading
 // whole into lines, replacing safely, appending, copying, listing. Names are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Turns the lines of a pool into question records: code, letter, reference,
 // question and answers A to D, joined by TAB (8 fields), in pool order.

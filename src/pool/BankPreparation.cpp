@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Prepare..": the question bank from the chosen pool, or a prepared bank
 // loaded as it is.
 #include <algorithm>

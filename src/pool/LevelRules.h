@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the chosen file's name tells about the licence level.
 #include "text/Text.h"

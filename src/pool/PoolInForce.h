@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The dates a pool is in force, from its name: "2026-2030" in a name means
 // from 1 July 2026 to 30 June 2030.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Choosing a pool file: level, exam size, working copy, question log, study
 // notes and key.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small text rules shared by the pool readers, the bank and the files named
 // after the chosen pool.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The walk over a pool's lines that pairs every question with its correct
 // answer line, for the SWOT study file. It reads the raw lines; only a

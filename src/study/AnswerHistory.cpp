@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The answer history of the chosen pool: opened at its selection, fed by
 // every scored answer, and shown as progress in a window and a report.
 #include <cstdio>

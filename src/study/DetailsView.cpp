@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Learning mode: the taller window with the details row and the details box,
 // and the study note with the formal answer of the question on screen.
 #include "platform/TextFile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which picture a question names, and the size it is shown at.
 #include "text/Text.h"

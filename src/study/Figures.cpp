@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The figures that questions name: found at start, shown in the figure panel
 // above the details box, and optionally handed to the desktop's viewer.
 #include "platform/PictureFile.h"

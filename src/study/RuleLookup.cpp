@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules text in the details box: the section a question refers to, or
 // the whole text from "KTQ Rule 97".
 #include "platform/TextFile.h"

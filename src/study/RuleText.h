@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Finding a referenced section in the rules text. A heading line has the
 // section sign as its second character; a section runs from its heading to

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The lines of the SWOT study file: its name, its header and one entry per
 // question, from a prepared bank's records or from the pool reader's entries.

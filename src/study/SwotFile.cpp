@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Create SWOT file": every question of the selected file with its correct
 // answer, built in the results box and then written with a short header.
 #include "platform/DateTime.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one place where Windows-1252 meets Unicode: the skin, the driver, the
 // file-name layer and the reading of text files convert here and nowhere else.

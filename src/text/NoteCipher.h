@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Study notes arrive enciphered by simple substitution: each character of
 // the plain alphabet was replaced by the one at the same place in the level's

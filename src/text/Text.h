@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Text in the program is Windows-1252: one byte, one character, exactly as
 // the pool files hold it. Positions follow the 1-based convention of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The bytes of a text file as an editor saved them, turned into the program's
 // Windows-1252 text. This is the only place that recognises an encoding, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the answer boxes mean beyond their look: the keys that press them and
 // the feedback their colours show, for the skin's keyboard and screen-reader

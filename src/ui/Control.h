@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The control model: what every control of the window holds, with the
 // change-event rules built into the setters once for everybody. Code changes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The kinds of control, for code that must treat them differently (the
 // skin's views, the driver's printing). Each member hands on to the member of

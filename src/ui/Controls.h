@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every kind of control of the window. The event rules, for code and user
 // alike, live in the setters of each kind: an edit box set to a different

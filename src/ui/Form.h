@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window: its caption, size limits and keyboard focus, and the controls
 // that registered with it.

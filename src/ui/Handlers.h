@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The handlers a control runs: the window's event handlers, bound to them.
 #include <functional>

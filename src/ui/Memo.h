@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Multi-line boxes. A line appended runs the change handler; clearing runs
 // none. Caret and selection are character indexes into the text whose lines

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The list box, panels, the picture and the timers.
 #include "ui/Control.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The track bar and the up-down arrows. A track bar moved runs its change
 // handler; an arrow reaches its handler only when the position moved.

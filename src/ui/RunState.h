@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The working state that every handler of the window shares. Names are the
 // ones the whole program uses; starting values are those at load, before the

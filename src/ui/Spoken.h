@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a screen reader says of a question and of an answer. Plain words, so
 // that every way of asking and answering (the trial, an exam that tells no

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: every control by its designed name, the run state, and
 // the event handlers. Handlers are defined in the folder of their subsystem

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The controls that hold one text: labels, buttons, check boxes, edit boxes
 // and combo boxes. Setting an edit box to a different text runs its change

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The files of the working folder that several handlers share, by the names
 // the program gives them.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What a screen reader hears of a trial, as AT-SPI events: each question and
 # result is a notification that shows, named with the words to speak.
 #   x-session.sh --wm --a11y WORK speech-events.py PROGRAM SAMPLE_FOLDER WORK

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A prepared bank edited by hand: its records cut into fields, found by code,
 // shown as answers and written as SWOT entries.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What every fuzz target shares: the input as bytes, and a property that does
 // not hold reported as a crash, so libFuzzer keeps the input that broke it.

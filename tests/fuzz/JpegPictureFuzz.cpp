@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes under a figure's name: the declared size and the decoded picture
 // stay within their bounds, or the file is refused with an IoError.
 #include "FuzzCheck.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A pool file's bytes through the line splitter and the bank builder.
 #include <algorithm>
 

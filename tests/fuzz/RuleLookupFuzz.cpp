@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules text looked up by a question's reference: the first line of the
 // input is the reference, the others the rules text.
 #include "FuzzCheck.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text files as editors save them: any bytes become text no longer than
 // needed, no byte Windows-1252 can hold is lost (every line of a text read as
 // UTF-8 or Windows-1252 is either decoded exactly or kept as saved), and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A settings file edited by hand: the INI store reads it and writes it back
 // unchanged, stored numbers are integers only when they are, and a form
 // loaded from it holds every value in its row's range.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Study-note files: the decipher with the level keys and with any key, the
 // note as shown, the entry of a code and the formal answer.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A pool's lines through the SWOT reader and the entries of the SWOT file.
 #include <string>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen-reader user learns: a name for every control, and the
 // feedback of an answer in words as well as in colour.
 #include <QAccessible>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One QApplication for every GUI test: offscreen unless told otherwise, on a
 // 1366 x 768 screen at 96 dots per inch, the laptop screen the window must suit.
 #include <gtest/gtest.h>

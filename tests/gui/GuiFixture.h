@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The real window, offscreen, in a fresh working folder: settings in memory,
 // message boxes recorded instead of waiting for a click.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window from the keyboard: Tab through every control, answers by key,
 // the focus where the user can see it, and a code chooser that keeps it.
 #include <QImage>

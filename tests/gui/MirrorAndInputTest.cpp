@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Code changes reach the widgets without coming back as user events; user
 // input reaches the model through its user entry points.
 #include <QCheckBox>

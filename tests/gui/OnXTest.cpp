@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What only a real display shows (run under Xvfb by scripts/x-session.sh,
 // with a window manager and without).
 #include <QAbstractItemView>

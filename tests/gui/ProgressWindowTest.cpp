@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Progress" window over a history of several days: it opens beside the
 // trial, follows the answers given, saves its report, and is drawn for a
 // person to look at.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt platform: settings over QSettings, the message box, the clock.
 #include <QApplication>
 #include <QDateTime>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every text the design fixes fits its control with the fonts the set-up
 // installs: nothing is cut, nothing runs into its neighbour.
 #include <QAbstractButton>

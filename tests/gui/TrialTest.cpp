@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A trial in the real window: pick a pool, prepare, start, press an answer
 // box, and watch the feedback colours and the advance to the next question.
 #include <QComboBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as it first shows: every control's widget in its designed state.
 #include <QAbstractButton>
 #include <QComboBox>

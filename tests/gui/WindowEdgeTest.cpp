@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The designed Height is the window's outer height, frame included: at every
 // height the program sets, whatever the frame, all that is shown lies inside.
 #include <QLabel>

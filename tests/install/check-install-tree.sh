@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `cmake --install` into a temporary DESTDIR puts exactly the desktop program's
 # files in place, and they pass the desktop's validators.
 # Usage: check-install-tree.sh BUILD_DIR SOURCE_DIR WORK_DIR

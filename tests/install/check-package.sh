@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# The Debian package: its control fields and contents, and the unpacked program
-# started through its menu entry on a fresh home folder, twice.
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The Debian package: its control fields and contents, lintian's verdict, the
+# same bytes from a second pack, the unpacked program started through its menu
+# entry on a fresh home folder, twice, and its window under an X server.
 # Usage: check-package.sh CPACK BUILD_DIR SOURCE_DIR WORK_DIR VERSION
 set -euo pipefail
 cpack=$1 build=$2 source=$3 work=$4 version=$5
-. "$(dirname "$0")/installed-tree.sh"
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/installed-tree.sh"
 rm -rf "$work"
 mkdir -p "$work"
 
@@ -19,7 +22,9 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Version)" = "$version-1" ] || fail "Version: $(field Version)"
 [ "$(field Architecture)" = "$arch" ] || fail "Architecture: $(field Architecture)"
 [ "$(field Section)" = hamradio ] || fail "Section: $(field Section)"
-[ -n "$(field Maintainer)" ] && [ -n "$(field Description)" ] || fail "no Maintainer or Description"
+[ -n "$(field Description)" ] || fail "no Description"
+[[ $(field Maintainer) =~ ^[^\<]+\ \<[^@\<]+@[a-z0-9-]+(\.[a-z0-9-]+)+\>$ && ! $(field Maintainer) =~ localhost ]] ||
+  fail "Maintainer: $(field Maintainer)"
 depends=$(field Depends)
 for needed in libqt6widgets6 libqt6gui6 libqt6core6 libjpeg62-turbo fonts-liberation; do
   [[ ", $depends," =~ ,\ $needed[\ ,] ]] || fail "Depends lacks $needed: $depends"
@@ -35,6 +40,23 @@ root="$work/unpacked"
 dpkg-deb -x "$deb" "$root"
 check_tree "$root/usr" "$source"
 file -b "$root/usr/bin/ktqtests" | grep -q ', stripped' || fail "the packaged program is not stripped"
+grep -qF "<url type=\"homepage\">$(field Homepage)</url>" "$root/usr/share/metainfo/$app_id.metainfo.xml" ||
+  fail "Homepage $(field Homepage) is not the software centre's"
+
+# Reproducible: every file carries the commit's time, and a second pack of
+# the build gives the same bytes.
+epoch=$(bash "$source/packaging/source-date-epoch.sh" "$source")
+stamp=$(TZ=UTC date -d "@$epoch" '+%Y-%m-%d %H:%M')
+TZ=UTC dpkg-deb -c "$deb" >"$work/dated.txt"
+awk -v stamp="$stamp" '$4 " " $5 != stamp { bad = 1; print "not dated " stamp ": " $0 }
+  END { exit bad }' "$work/dated.txt" >&2 || fail "package times"
+# The second pack runs beside lintian, the two slowest steps here.
+"$cpack" -G DEB --config "$build/CPackConfig.cmake" -B "$work/again" >"$work/cpack-again.log" 2>&1 &
+again=$!
+said=$(lintian -I -E --pedantic "$deb" 2>"$work/lintian.err") && [ -z "$said" ] ||
+  fail "lintian: $said $(cat "$work/lintian.err")"
+wait "$again" || { cat "$work/cpack-again.log" >&2; fail "the second cpack"; }
+cmp "$deb" "$work/again/$(basename "$deb")" || fail "two packs of one build differ"
 
 # The menu entry's command, with the unpacked program in place of the installed one.
 exec_line=$(sed -n 's/^Exec=//p' "$root/usr/share/applications/$app_id.desktop")
@@ -45,12 +67,15 @@ command[0]="$root/usr/bin/ktqtests"
 home="$work/home"
 mkdir -p "$home/.run"
 chmod 700 "$home/.run"
-# Starts the program from the home folder, as a menu does, offscreen; it ends
-# after its first paint, also when the missing-files box is open then.
-start() {
+# Runs a command in the home folder, as a menu does.
+in_home() {
   (cd "$home" && env HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_DATA_HOME="$home/.local/share" \
-     XDG_CACHE_HOME="$home/.cache" XDG_RUNTIME_DIR="$home/.run" QT_QPA_PLATFORM=offscreen \
-     KTQ_REPORT_STARTUP=1 timeout 30 "$@")
+     XDG_CACHE_HOME="$home/.cache" XDG_RUNTIME_DIR="$home/.run" timeout 60 "$@")
+}
+# Starts the program offscreen; it ends after its first paint, also when the
+# missing-files box is open then.
+start() {
+  in_home env QT_QPA_PLATFORM=offscreen KTQ_REPORT_STARTUP=1 "$@"
 }
 
 start "${command[@]}" >"$work/first.out" 2>"$work/first.err" ||
@@ -85,4 +110,7 @@ start "$root/usr/bin/ktqtests" --folder "$work/no such folder" >"$work/missing.o
 grep -qF "the study folder \"$work/no such folder\" does not exist" "$work/missing.err" ||
   fail "unclear message for a missing folder: $(cat "$work/missing.err")"
 [ ! -s "$work/missing.out" ] || fail "a missing folder still started the window"
+
+in_home env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY xvfb-run -a -s "-screen 0 1366x768x24" \
+  bash "$here/check-window.sh" "$root/usr" "$study" "$work"
 echo "package: ok"

@@ -1,5 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the install tests: what an installed tree must hold.
-app_id=org.ktqtests.KTQTests
+app_id=org.ktqtests.ktqtests
 icon_sizes=(16 24 32 48 64 128 256)
 
 fail() {
@@ -21,14 +22,45 @@ holds_samples() {
   done < <(samples_in "$2")
 }
 
+# Runs a validator that must have nothing to say. Usage: quiet NAME COMMAND...
+quiet() {
+  local name=$1 said
+  shift
+  said=$("$@" 2>&1) || fail "$name: $said"
+  [ -z "$said" ] || fail "$name: $said"
+}
+
+# --help and --version print to standard output and end at once, with no
+# display at all; every option the help names is in the manual page.
+# Usage: check_program_info PROGRAM MANUAL_PAGE.gz
+check_program_info() {
+  local program=$1 page name out option
+  page=$(zcat "$2" | sed 's/\\//g')
+  name=$(basename "$program")
+  for asked in --help -h --version -v; do
+    out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" "$asked" 2>&1 </dev/null) ||
+      fail "$name $asked: $out"
+  done
+  out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" --version 2>/dev/null)
+  [[ $out == "$name "[0-9]*.[0-9]*GPL-3.0-or-later* ]] || fail "$name --version: $out"
+  out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" --help 2>/dev/null)
+  [[ $out == "usage: $name "* ]] || fail "$name --help: $out"
+  for option in $(grep -o -- '--[a-z][a-z-]*' <<<"$out" | sort -u); do
+    grep -qF -- "$option" <<<"$page" || fail "$name: $option is not in the manual page"
+  done
+}
+
 # The files, and only those, of an install under PREFIX (the package's /usr),
 # with the samples and the validators' verdicts. Usage: check_tree PREFIX SOURCE_DIR
 check_tree() {
-  local usr=$1 source=$2 expected actual
+  local usr=$1 source=$2 expected actual said
   expected=$( {
     printf '%s\n' bin/ktqtests bin/ktqtests-headless \
       "share/applications/$app_id.desktop" "share/metainfo/$app_id.metainfo.xml" \
-      "share/icons/hicolor/scalable/apps/$app_id.svg"
+      "share/icons/hicolor/scalable/apps/$app_id.svg" \
+      share/man/man1/ktqtests.1.gz share/man/man1/ktqtests-headless.1.gz \
+      share/doc/ktqtests/copyright share/doc/ktqtests/changelog.gz \
+      share/doc/ktqtests/changelog.Debian.gz share/lintian/overrides/ktqtests
     for size in "${icon_sizes[@]}"; do echo "share/icons/hicolor/${size}x$size/apps/$app_id.png"; done
     samples_in "$source" | sed 's|.*:|share/ktqtests/samples/|'
   } | LC_ALL=C sort)
@@ -42,6 +74,10 @@ check_tree() {
     file -b "$usr/share/icons/hicolor/${size}x$size/apps/$app_id.png" | grep -q "^PNG image data, $size x $size," ||
       fail "the ${size}px icon is no ${size}x$size PNG"
   done
-  desktop-file-validate "$usr/share/applications/$app_id.desktop" || fail "desktop-file-validate"
-  appstreamcli validate --no-net "$usr/share/metainfo/$app_id.metainfo.xml" || fail "appstreamcli validate"
+  quiet desktop-file-validate desktop-file-validate "$usr/share/applications/$app_id.desktop"
+  said=$(appstreamcli validate --pedantic --no-net "$usr/share/metainfo/$app_id.metainfo.xml" 2>&1) &&
+    ! grep -q '^[EWIP]: ' <<<"$said" || fail "appstreamcli validate: $said"
+  for program in ktqtests ktqtests-headless; do
+    check_program_info "$usr/bin/$program" "$usr/share/man/man1/$program.1.gz"
+  done
 }

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs one scenario folder with the headless driver in a fresh working folder:
 #   files/           copied into the working folder first
 #   sample-files     names (one a line) of the project's files, such as the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Word documents made with libzip, which the program reads them with, as Word stores them.
 #include <unistd.h>

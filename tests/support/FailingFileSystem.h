@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A file system that fails on purpose, around the real one: a write that
 // stops after some bytes as a full disk does, or a rename that is refused.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writes JPEG files with libjpeg itself, so the decoder's tests cover the
 // colour spaces and codings real files use without committing binaries.

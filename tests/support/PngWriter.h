@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // PNG files made with libpng itself: every pixel the same samples, in the format's order.
 #include <png.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A Windows-1252 text as an editor saves it in another encoding. The C
 // library's iconv does the encoding, so the program's own conversion is not

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A fresh temporary folder for tests and benchmarks that run the program on
 // real files, with the program's file system on it. The process's working

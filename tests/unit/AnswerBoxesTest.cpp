@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keys that answer and the feedback the answer boxes report.
 #include <gtest/gtest.h>
 

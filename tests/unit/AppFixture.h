@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A fresh temporary working folder per test, and the whole program started
 // in it headless, as the driver does.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Weakest first": what the drill draws after right and wrong answers, and
 // how the questions fall due as days pass.
 #include <gtest/gtest.h>

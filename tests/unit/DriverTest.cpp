@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -66,6 +67,22 @@ TEST(Driver, ReadOnlyWritesNoFile) {
     for (const char* name :
          {"qfile.txt", "qstns.txt", "qstnslog.txt", "SWOT Extract ^ tech 2026.txt"})
         EXPECT_FALSE(folder.Exists(name)) << name;
+}
+
+TEST(DriverOptions, HelpAndVersionPrintAndRunNothing) {
+    testsupport::WorkingFolder folder;
+    const std::string path = folder.Path().string();
+    for (const char* asked : {"--help", "-v"}) {
+        std::istringstream in("state TestsMode\n");
+        std::ostringstream out, err;
+        const char* argv[] = {"ktqtests-headless", "--folder", path.c_str(), asked};
+        EXPECT_EQ(RunHeadlessProgram(4, argv, in, out, err), 0) << asked;
+        EXPECT_EQ(err.str(), "");
+        EXPECT_EQ(out.str().find("false"), std::string::npos) << "the script ran";
+        EXPECT_TRUE(out.str().starts_with(asked == std::string("-v") ? "ktqtests-headless 1."
+                                                                     : "usage: ktqtests-headless"))
+            << out.str();
+    }
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program started in a fresh folder with a question bank put straight
 // into the run state, for the trial-exam tests.

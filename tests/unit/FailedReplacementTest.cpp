@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every file the program replaces keeps its old content when the new one
 // cannot be written or cannot be renamed into place, and the user is told.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The answer history: the memory model against its published reference
 // values, the chance of passing, and the database as several program runs
 // and a damaged or unusable file meet it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program on folders as users and others may leave them: every pool is
 // chosen, prepared, answered, studied and reviewed. Whatever the files hold,
 // nothing crashes or hangs, every message says something a user can read,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Enciphers a note the way the note files supplied with the program were
 // made, so tests can hold readable notes. The program itself only deciphers.

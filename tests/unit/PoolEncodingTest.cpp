@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One pool as the editors of the users save it: whatever the encoding, the
 // program reads the same lines and writes the same Windows-1252 bank.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A small pool as a word processor saves it (CR LF, curly quotes), and the
 // program started on a folder holding it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Published pools' Word documents, made in the test: the text copy beside
 // them, the figures taken from them, and documents that are refused.
 #include <gtest/gtest.h>

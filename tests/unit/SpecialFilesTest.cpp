@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a shared or hostile folder may hold under the names the program reads
 // and writes: pipes, devices, links and files far too large.
 #include <gtest/gtest.h>

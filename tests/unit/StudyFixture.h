@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program started in a fresh folder, with what the study-aid tests need
 // beside it: a small pool text, enciphered notes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -88,6 +89,19 @@ TEST(FolderOptions, AMissingOrSecondFolderIsRefused) {
         EXPECT_THROW(ReadFolderOptions(args, work.Path()), StudyFolderError)
             << args.size() << " " << args[0];
     }
+}
+
+// The help must come before the study folder is prepared, so "--help" never
+// creates ~/KTQTests; after "--" the letters are the program's own.
+TEST(FolderOptions, HelpAndVersionAreAskedForOnlyBeforeTheDoubleDash) {
+    WorkingFolder work;
+    const auto read = [&](const Args& args) { return ReadFolderOptions(args, work.Path()); };
+    EXPECT_EQ(read({"--study-folder", "-h"}).info, InfoRequest::Help);
+    EXPECT_EQ(read({"--version", "--help"}).info, InfoRequest::Version);
+    EXPECT_EQ(read({"/diag", "-v"}).parameters, Args{"/diag"});
+    const FolderChoice late = read({"--", "-v", "--help"});
+    EXPECT_EQ(late.info, InfoRequest::None);
+    EXPECT_EQ(late.parameters, (Args{"-v", "--help"}));
 }
 
 std::string EnterMessage(const FolderChoice& choice, const fs::path& here,

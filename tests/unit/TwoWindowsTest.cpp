@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Two windows on one folder: the first holds it, the second is asked and, if
 // it opens the folder read-only, works as usual without writing anything.
 #include <gtest/gtest.h>

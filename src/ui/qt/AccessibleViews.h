@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What assistive technology reads of the widgets where Qt's own reading
 // misleads: a display keeps its name and shows its value as text, a combo

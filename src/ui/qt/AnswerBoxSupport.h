@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Answering without the mouse and without seeing the colours: the answer
 // keys of the window, and the feedback told to assistive technology.

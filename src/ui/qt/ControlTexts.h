@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a control says, for the skin: its caption, whether it shows anything
 // at all, and the name a screen reader reads for it.

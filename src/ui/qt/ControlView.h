@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One widget per model control. A view mirrors its control into the widget
 // with the widget's signals blocked, so code changes never come back as user

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An event filter that hands a widget's events to a function.
 #include <QEvent>

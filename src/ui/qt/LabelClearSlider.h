@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A slider that draws its groove, ticks and handle clear of the labels laid
 // over its ends (the cycle number on the left, the delay on the right), and

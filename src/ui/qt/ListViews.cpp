@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Combo boxes (editable, with a drop-down list) and list boxes.
 #include <QComboBox>
 #include <QLineEdit>

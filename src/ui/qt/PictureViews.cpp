@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Panels and the figure image.
 #include <QFrame>
 #include <QImage>

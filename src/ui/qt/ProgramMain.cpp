@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window program: the study folder, the application, the main window and
 // its skin, and the message loop.
 #include <QApplication>
@@ -9,9 +10,11 @@
 #include "app/StudyFolder.h"
 #include "platform/DiskFileSystem.h"
 #include "ui/TForm1.h"
+#include "ui/qt/DesktopIdentity.h"
 #include "ui/qt/QtLook.h"
 #include "ui/qt/QtPlatform.h"
 #include "ui/qt/Skin.h"
+#include "ui/qt/StartupFailure.h"
 #include "ui/qt/StartupReport.h"
 
 int main(int argc, char** argv) {
@@ -22,10 +25,17 @@ int main(int argc, char** argv) {
     try {
         const std::filesystem::path here = std::filesystem::current_path();
         choice = ktq::ReadFolderOptions(std::vector<std::string>(argv + 1, argv + argc), here);
+        // Before the study folder is prepared and before Qt looks for a display.
+        if (choice.info != ktq::InfoRequest::None) {
+            const std::string text = choice.info == ktq::InfoRequest::Help
+                                         ? ktq::WindowProgramHelp()
+                                         : ktq::VersionText("ktqtests");
+            std::fputs(text.c_str(), stdout);
+            return std::fflush(stdout) == 0 ? 0 : 1;
+        }
         folder = ktq::ChosenFolder(choice, ktq::RunningExecutable(argv[0]), here);
     } catch (const ktq::StudyFolderError& e) {
-        std::fprintf(stderr, "ktqtests: %s\n", e.what());
-        return 2;
+        return ktq::FailStartup(e.what(), argv[0]);
     }
     std::vector<char*> args{argv[0]};
     for (std::string& p : choice.parameters) args.push_back(p.data());
@@ -36,6 +46,7 @@ int main(int argc, char** argv) {
     // The application's title. Not the display name: Qt would append that to
     // the window's own caption.
     QCoreApplication::setApplicationName(ktq::kApplicationTitle);
+    ktq::IdentifyToDesktop();
     ktq::InstallFontSubstitutes();
 
     ktq::QtPlatform platform(nullptr, std::make_unique<ktq::DiskFileSystem>(folder));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The right share of each study day as a line over time, drawn in the
 // desktop theme's colours; a screen reader reads the same figures from its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "Progress" window of the chosen pool: the chance of passing in large
 // type, bars per sub-element, a table by group, and the right share per

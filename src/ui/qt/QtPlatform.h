@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The platform of the window program: the real clock, Qt's message box,
 // screen and desktop services, and the user's settings store.

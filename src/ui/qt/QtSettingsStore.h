@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The per-user settings store: the registry through QSettings on Windows; an
 // INI file in the user's configuration folder elsewhere, kept by the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Track bars and up-down controls.
 #include <QHBoxLayout>
 #include <QKeyEvent>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The widget of a rich-text box. It shows where the keyboard focus is (the
 // answer boxes are pressed from the keyboard and have no frame line of their

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window of TForm1: a top-level widget holding one widget per control,
 // kept in step with the model, and two QTimers driving Timer1 and Timer2.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the window's announcements are spoken: an accessible notification
 // that shows with the words as its name. Qt 6.4 passes no Alert event on to

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Multi-line boxes: Memo as QPlainTextEdit, RichEdit as a read-only QTextEdit.
 #include <QKeyEvent>
 #include <QMouseEvent>

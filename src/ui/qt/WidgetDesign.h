@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Designed properties the control model leaves to the window system:
 // scroll bars, line wrapping, pointer shape and frames.

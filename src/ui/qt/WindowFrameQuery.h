@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The frame the window manager will put around a window, asked before the
 // window is mapped (the request for frame extents of the desktop window
