@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package: its control fields and contents, lintian's verdict, the
-# same bytes from a second pack, the unpacked program started through its menu
-# entry on a fresh home folder, twice, and its window under an X server.
+# same bytes from a second pack and from a second build, the unpacked program
+# started through its menu entry on a fresh home folder, twice, and its window
+# under an X server.
 # Usage: check-package.sh CPACK BUILD_DIR SOURCE_DIR WORK_DIR VERSION
 set -euo pipefail
 cpack=$1 build=$2 source=$3 work=$4 version=$5
@@ -57,6 +58,15 @@ said=$(lintian -I -E --pedantic "$deb" 2>"$work/lintian.err") && [ -z "$said" ] 
   fail "lintian: $said $(cat "$work/lintian.err")"
 wait "$again" || { cat "$work/cpack-again.log" >&2; fail "the second cpack"; }
 cmp "$deb" "$work/again/$(basename "$deb")" || fail "two packs of one build differ"
+
+# Reproducible from the sources: a second build of the programs alone, in
+# another folder and with the test build's type, packs to the same bytes.
+build_type=$(sed -n 's/^CMAKE_BUILD_TYPE:[A-Z]*=//p' "$build/CMakeCache.txt")
+{ cmake -S "$source" -B "$work/rebuild" -DCMAKE_BUILD_TYPE="$build_type" -DKTQ_BUILD_TESTS=OFF \
+    -DKTQ_BUILD_BENCH=OFF && cmake --build "$work/rebuild" -j"$(nproc)" &&
+    "$cpack" -G DEB --config "$work/rebuild/CPackConfig.cmake" -B "$work/rebuilt"; } \
+  >"$work/rebuild.log" 2>&1 || { tail -30 "$work/rebuild.log" >&2; fail "the second build"; }
+cmp "$deb" "$work/rebuilt/$(basename "$deb")" || fail "two builds of one commit differ"
 
 # The menu entry's command, with the unpacked program in place of the installed one.
 exec_line=$(sed -n 's/^Exec=//p' "$root/usr/share/applications/$app_id.desktop")
