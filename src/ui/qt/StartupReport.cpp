@@ -24,13 +24,13 @@ bool StartupReported() {
 void ReportStartupWhenAsked(QWidget& window) {
     if (std::getenv("KTQ_REPORT_STARTUP") == nullptr)
         return;
-    auto* done = new bool(false);
-    new EventHook(&window, [done](QEvent* e) {
-        if (e->type() != QEvent::Paint || *done)
+    // The hook sees every later paint too: the flag lives as long as it does.
+    new EventHook(&window, [done = false](QEvent* e) mutable {
+        if (e->type() != QEvent::Paint || done)
             return false;
-        *done = true;
+        done = true;
         // After the paint itself has run.
-        QTimer::singleShot(0, [done] {
+        QTimer::singleShot(0, [] {
             const auto now = std::chrono::system_clock::now().time_since_epoch();
             rusage usage{};
             getrusage(RUSAGE_SELF, &usage);
@@ -39,7 +39,6 @@ void ReportStartupWhenAsked(QWidget& window) {
                             std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()),
                         usage.ru_maxrss);
             std::fflush(stdout);
-            delete done;
             // Ends every running loop, a message box's at start-up too; the
             // main loop must then not start at all.
             g_reported = true;
