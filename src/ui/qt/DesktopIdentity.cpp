@@ -4,26 +4,52 @@
 #include <QApplication>
 #include <QIcon>
 #include <QPixmap>
+#include <system_error>
 
 // The component id: the name of the desktop file and of the theme icon; the
 // build passes the one its install rules use.
 #ifndef KTQ_APP_ID
 #error "KTQ_APP_ID must name the desktop file"
 #endif
+#ifndef KTQ_ICONS_FROM_BIN
+#define KTQ_ICONS_FROM_BIN "../share/icons/hicolor"
+#endif
 
 namespace ktq {
+namespace {
 
-void IdentifyToDesktop() {
+constexpr int kInstalledSizes[] = {16, 24, 32, 48, 64, 128, 256};
+
+// The sizes the package installs into the icon theme beside the program.
+// Looked up by path, not through QIcon::fromTheme: reading the theme's index
+// and searching its folders took as long as a tenth of the start-up.
+QIcon InstalledIcon(const std::filesystem::path& executable) {
+    const std::filesystem::path theme =
+        (executable.parent_path() / KTQ_ICONS_FROM_BIN).lexically_normal();
+    QIcon icon;
+    for (int size : kInstalledSizes) {
+        const std::string square = std::to_string(size) + "x" + std::to_string(size);
+        const std::filesystem::path file = theme / square / "apps" / (KTQ_APP_ID ".png");
+        std::error_code error;
+        if (std::filesystem::is_regular_file(file, error))
+            icon.addFile(QString::fromStdString(file.string()), QSize(size, size));
+    }
+    return icon;
+}
+
+}  // namespace
+
+void IdentifyToDesktop(const std::filesystem::path& executable) {
     QGuiApplication::setDesktopFileName(QStringLiteral(KTQ_APP_ID));
-    QPixmap builtIn;
-    const std::string_view png = ProgramIconPng();
-    builtIn.loadFromData(reinterpret_cast<const uchar*>(png.data()), static_cast<uint>(png.size()),
-                         "PNG");
-    // Without a desktop that names its icon theme, the theme every desktop
-    // has, where the package puts its icon.
-    if (QIcon::themeName().isEmpty())
-        QIcon::setThemeName(QStringLiteral("hicolor"));
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(KTQ_APP_ID), QIcon(builtIn)));
+    QIcon icon = InstalledIcon(executable);
+    if (icon.isNull()) {
+        QPixmap builtIn;
+        const std::string_view png = ProgramIconPng();
+        builtIn.loadFromData(reinterpret_cast<const uchar*>(png.data()),
+                             static_cast<uint>(png.size()), "PNG");
+        icon = QIcon(builtIn);
+    }
+    QApplication::setWindowIcon(icon);
 }
 
 }  // namespace ktq

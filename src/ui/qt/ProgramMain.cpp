@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
     // The folder options are taken out before Qt and the program see the
     // command line, so the program's own parameters keep their meaning.
     ktq::FolderChoice choice;
-    std::filesystem::path folder;
+    std::filesystem::path folder, executable;
     try {
         const std::filesystem::path here = std::filesystem::current_path();
         choice = ktq::ReadFolderOptions(std::vector<std::string>(argv + 1, argv + argc), here);
@@ -33,7 +33,8 @@ int main(int argc, char** argv) {
             std::fputs(text.c_str(), stdout);
             return std::fflush(stdout) == 0 ? 0 : 1;
         }
-        folder = ktq::ChosenFolder(choice, ktq::RunningExecutable(argv[0]), here);
+        executable = ktq::RunningExecutable(argv[0]);
+        folder = ktq::ChosenFolder(choice, executable, here);
     } catch (const ktq::StudyFolderError& e) {
         return ktq::FailStartup(e.what(), argv[0]);
     }
@@ -46,7 +47,7 @@ int main(int argc, char** argv) {
     // The application's title. Not the display name: Qt would append that to
     // the window's own caption.
     QCoreApplication::setApplicationName(ktq::kApplicationTitle);
-    ktq::IdentifyToDesktop();
+    ktq::IdentifyToDesktop(executable);
     ktq::InstallFontSubstitutes();
 
     ktq::QtPlatform platform(nullptr, std::make_unique<ktq::DiskFileSystem>(folder));
