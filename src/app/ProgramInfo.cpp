@@ -14,7 +14,8 @@ InfoRequest InfoRequestOf(const std::string& argument) {
 }
 
 std::string WindowProgramHelp() {
-    return "usage: ktqtests [--folder DIR | --study-folder | DIR] [PARAMETERS...] [-- "
+    return "usage: ktqtests [--folder DIR | --study-folder | --explained | DIR] [PARAMETERS...] "
+           "[-- "
            "PARAMETERS...]\n"
            "\n"
            "Trial exams and study notes for the amateur-radio licence exams, on the\n"
@@ -26,6 +27,8 @@ std::string WindowProgramHelp() {
            "                              start with \"-\" names a folder\n"
            "  --study-folder              work in ~/KTQTests, created with the sample pools\n"
            "                              and notes when it is missing or empty\n"
+           "  --explained                 work in ~/KTQTests/Explained, the pools in force as\n"
+           "                              prepared banks with a study note for every question\n"
            "  --                          ends the options: what follows is the program's own\n"
            "  -h, --help                  print this help and exit\n"
            "  -v, --version               print the version and exit\n"

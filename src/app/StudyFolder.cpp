@@ -6,6 +6,8 @@
 
 #include <cstdlib>
 
+#include "history/HistoryPlace.h"
+
 // The sample folder relative to the folder of the installed program; the
 // build passes the value that matches its install rules.
 #ifndef KTQ_SAMPLES_FROM_BIN
@@ -62,6 +64,27 @@ void CreateWithSamples(const fs::path& folder, const fs::path& samples) {
     }
 }
 
+// What a newer version brings to a study folder made by an older one: its
+// study-note files and its folder of prepared banks, each only while the
+// folder lacks it, so the user's own files and changes stay as they are.
+void AddWhatIsNew(const fs::path& folder, const fs::path& samples) {
+    if (!fs::is_directory(samples))
+        return;
+    const fs::path explained = samples / kExplainedFolderName;
+    std::error_code ec;
+    if (fs::is_directory(explained) &&
+        !fs::exists(fs::symlink_status(folder / kExplainedFolderName, ec)))
+        CreateWithSamples(folder / kExplainedFolderName, explained);
+    for (const fs::directory_entry& e : fs::directory_iterator(samples)) {
+        const fs::path target = folder / e.path().filename();
+        if (e.is_regular_file() && e.path().filename().string().ends_with(" ^ study.txt") &&
+            !fs::exists(fs::symlink_status(target, ec))) {
+            fs::copy_file(e.path(), target);
+            fs::permissions(target, fs::perms::owner_write, fs::perm_options::add);
+        }
+    }
+}
+
 }  // namespace
 
 FolderChoice ReadFolderOptions(const std::vector<std::string>& args, const fs::path& here) {
@@ -89,6 +112,8 @@ FolderChoice ReadFolderOptions(const std::vector<std::string>& args, const fs::p
             Choose(choice, FolderChoice::Kind::Given, folder);
         } else if (a == "--study-folder") {
             Choose(choice, FolderChoice::Kind::UsersFolder);
+        } else if (a == "--explained") {
+            Choose(choice, FolderChoice::Kind::UsersExplained);
         } else {
             // Only the first non-option argument may name the folder, so a
             // program parameter such as "/diag" is never mistaken for one later.
@@ -131,6 +156,8 @@ void PrepareStudyFolder(const fs::path& folder, const fs::path& samples) {
                 throw StudyFolderError(Quoted(folder) + " is there but is not a folder");
             if (fs::is_empty(folder) && fs::is_directory(samples))
                 CopySamplesInto(samples, folder);
+            else
+                AddWhatIsNew(folder, samples);
         } else if (fs::is_directory(samples)) {
             CreateWithSamples(folder, samples);
         } else {
@@ -152,8 +179,11 @@ fs::path ChosenFolder(const FolderChoice& choice, const fs::path& executable,
         case FolderChoice::Kind::Given:
             break;
         case FolderChoice::Kind::UsersFolder:
+        case FolderChoice::Kind::UsersExplained:
             folder = UsersStudyFolder();
             PrepareStudyFolder(folder, SampleFolderFor(executable));
+            if (choice.kind == FolderChoice::Kind::UsersExplained)
+                folder /= kExplainedFolderName;
             break;
     }
     const fs::file_status st = fs::status(folder, ec);

@@ -20,9 +20,10 @@ class StudyFolderError : public std::runtime_error {
 
 struct FolderChoice {
     enum class Kind {
-        Current,      // no option: the current folder, as it is
-        Given,        // --folder DIR, or a first argument that names a folder
-        UsersFolder,  // --study-folder: ~/KTQTests, prepared on first use
+        Current,         // no option: the current folder, as it is
+        Given,           // --folder DIR, or a first argument that names a folder
+        UsersFolder,     // --study-folder: ~/KTQTests, prepared on first use
+        UsersExplained,  // --explained: the prepared banks' folder of ~/KTQTests
     };
     Kind kind = Kind::Current;
     std::filesystem::path folder;          // for Given
@@ -51,8 +52,9 @@ std::filesystem::path SampleFolderFor(const std::filesystem::path& executable);
 
 // Creates `folder` when it is missing and, when it is new or empty, copies
 // what `samples` holds, sub-folders too, into it (nothing when `samples` does
-// not exist). A folder holding anything is left exactly as it is. Throws
-// StudyFolderError.
+// not exist). Into a folder holding anything only what a newer version brings
+// and the folder lacks is added: the prepared banks' folder as a whole, and
+// study-note files; nothing there is ever changed. Throws StudyFolderError.
 void PrepareStudyFolder(const std::filesystem::path& folder, const std::filesystem::path& samples);
 
 // The folder to work in, made absolute: the current one, the one given, or

@@ -83,7 +83,8 @@ int CountRight(const std::vector<ExamAnswer>& answers) {
 }
 
 LineList ExamReportLines(const LineList& bank, const std::vector<ExamAnswer>& answers,
-                         const Text& takenLine) {
+                         const Text& takenLine,
+                         const std::function<Text(const Text& code)>& noteOf) {
     const int total = static_cast<int>(answers.size());
     const int right = CountRight(answers);
     const int mark = PassMark(total);
@@ -116,7 +117,7 @@ LineList ExamReportLines(const LineList& bank, const std::vector<ExamAnswer>& an
     for (const ExamAnswer& a : answers) {
         if (!AnsweredRight(a) && !bank.empty())
             AppendReviewBlock(lines, bank[FindEntryByCodeOrLast(bank, a.code)], a.code, a.chosen,
-                              a.correct);
+                              a.correct, noteOf ? noteOf(a.code) : Text());
     }
     return lines;
 }

@@ -32,7 +32,9 @@ int CountRight(const std::vector<ExamAnswer>& answers);
 // What is shown and kept of a finished exam: the result line, `takenLine`,
 // one line per sub-element in pool order, an empty line, then a review block
 // for each wrong answer.
+// A review block ends with the question's study note from `noteOf`, if any.
 LineList ExamReportLines(const LineList& bank, const std::vector<ExamAnswer>& answers,
-                         const Text& takenLine);
+                         const Text& takenLine,
+                         const std::function<Text(const Text& code)>& noteOf = {});
 
 }  // namespace ktq

@@ -92,7 +92,8 @@ void TForm1::FinishPracticeExam() {
         answers.push_back({s.ExamCodes[i], s.ExamCorrectLetters[i], s.ExamChosenLetters[i]});
     const int right = CountRight(answers);
     const LineList report =
-        ExamReportLines(s.QuestionBank, answers, TakenLine(s.ExamStartTime, Sys().Now()));
+        ExamReportLines(s.QuestionBank, answers, TakenLine(s.ExamStartTime, Sys().Now()),
+                        [this](const Text& code) { return StudyNoteOf(code).value_or(Text()); });
     s.ExamRunning = false;
     LockForExam(false);
 

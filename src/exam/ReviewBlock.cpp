@@ -15,11 +15,12 @@ const Text* FindReviewedEntry(const LineList& bank, const Text& code) {
 }
 
 void AppendReviewBlock(LineList& lines, const Text& entry, const Text& code, const Text& chosen,
-                       const Text& correct) {
+                       const Text& correct, const Text& note) {
     lines.push_back("+++ Section code : " + code);
     for (int n = 4; n <= 8; ++n) lines.push_back(GetField(entry, kTab, n));
     lines.push_back("---> Answer selected : " + chosen);
     lines.push_back("---> Correct answer : " + correct);
+    for (const Text& part : SplitLines(ReplaceAll(Trim(note), "@", "\n"))) lines.push_back(part);
     lines.push_back("");
 }
 

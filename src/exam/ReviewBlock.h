@@ -9,7 +9,9 @@ namespace ktq {
 // The last bank entry holding the code anywhere; null when none does.
 const Text* FindReviewedEntry(const LineList& bank, const Text& code);
 
+// The block ends with the question's study note, one line per "@" part, when
+// `note` holds one.
 void AppendReviewBlock(LineList& lines, const Text& entry, const Text& code, const Text& chosen,
-                       const Text& correct);
+                       const Text& correct, const Text& note = Text());
 
 }  // namespace ktq

@@ -3,6 +3,7 @@
 // every scored answer, and shown as progress in a window and a report.
 #include <cstdio>
 
+#include "history/HistoryPlace.h"
 #include "platform/TextFile.h"
 #include "pool/BankBuilder.h"
 #include "pool/LevelRules.h"
@@ -42,8 +43,8 @@ void TForm1::ShowHistoryNotes(const std::vector<Text>& notes) {
 
 void TForm1::OpenHistory() {
     if (!history_) {
-        const std::string folder = FileName(Files().Folder()).System();
-        history_ = std::make_unique<StudyHistory>(folder + "/" + kHistoryFile);
+        history_ =
+            std::make_unique<StudyHistory>(HistoryPathFor(FileName(Files().Folder()).System()));
     }
     ShowHistoryNotes(history_->Open(state.LevelTag, YearText(state.PoolFileName), HistoryStamp()));
 }

@@ -60,24 +60,31 @@ void TForm1::CheckBox1Click() {
         Button7.SetVisible(!CheckBox1.Checked());
 }
 
+std::optional<Text> TForm1::StudyNoteOf(const Text& code) {
+    const LineList& source = state.TestsMode ? state.QuestionBank : state.StudyNotes;
+    const std::optional<std::size_t> found = FindEntryWithCodeIfAny(source, code);
+    if (!found)
+        return std::nullopt;
+    return DecipherNote(Trim(GetField(source[*found], kTab, state.TestsMode ? 9 : 4)));
+}
+
 void TForm1::ShowDetails() {
     RunState& s = state;
     const Text code = Trim(Edit1.GetText());
     if (code.empty())
         return;
-    const LineList& source = s.TestsMode ? s.QuestionBank : s.StudyNotes;
-    const std::optional<std::size_t> found = FindEntryWithCodeIfAny(source, code);
-    if (!found)
+    const std::optional<Text> note = StudyNoteOf(code);
+    if (!note)
         return;
-    const Text note = Trim(GetField(source[*found], kTab, s.TestsMode ? 9 : 4));
-    Memo3.AppendLine(NoteForDisplay(DecipherNote(note)));
+    Memo3.AppendLine(NoteForDisplay(*note));
     Memo3.AppendLine("");
 
-    // The study-note file lists its questions in the order of the bank; a
-    // line past the bank's end has no letter.
+    // The letter of the bank's question of the same code: a study-note file
+    // made before an errata withdrew or added a question lists them in
+    // another order, and its own letters may be old.
     Text letter;
-    if (*found < s.QuestionBank.size())
-        letter = Trim(GetField(s.QuestionBank[*found], kTab, 2));
+    if (const std::optional<std::size_t> question = FindEntryWithCodeIfAny(s.QuestionBank, code))
+        letter = Trim(GetField(s.QuestionBank[*question], kTab, 2));
     const RichEdit* box = BoxOfLetter(*this, letter);
     const Text boxText = box != nullptr ? box->GetText() : Text();
     const Text answer = FormalAnswerText(letter, box != nullptr ? &boxText : nullptr, DiagOn());

@@ -189,6 +189,9 @@ class TForm1 : public Form {
     void WriteSwotFromPool();
     void CheckBox1Click();
     void ShowDetails();
+    // The deciphered study note of a question, from the prepared bank or the
+    // level's study-note file; nothing when there is none.
+    std::optional<Text> StudyNoteOf(const Text& code);
     void Memo3MouseDown();
     void Edit1Change();
     void Edit3Change();

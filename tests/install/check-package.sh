@@ -69,7 +69,7 @@ build_type=$(sed -n 's/^CMAKE_BUILD_TYPE:[A-Z]*=//p' "$build/CMakeCache.txt")
 cmp "$deb" "$work/rebuilt/$(basename "$deb")" || fail "two builds of one commit differ"
 
 # The menu entry's command, with the unpacked program in place of the installed one.
-exec_line=$(sed -n 's/^Exec=//p' "$root/usr/share/applications/$app_id.desktop")
+exec_line=$(grep -m1 '^Exec=' "$root/usr/share/applications/$app_id.desktop" | sed 's/^Exec=//')
 read -r -a command <<<"$exec_line"
 [ "${command[0]}" = ktqtests ] || fail "the menu entry starts ${command[0]}"
 command[0]="$root/usr/bin/ktqtests"
@@ -98,12 +98,21 @@ for made in "2024-2028 Extra Class Pool 4th Errata Feb 4 2026.txt" E7-3.png G7-1
   [ -s "$study/$made" ] || fail "the first start did not make $made"
 done
 
-printf 'my own changes\r\n' >>"$study/rule97.txt"
-cp "$study/rule97.txt" "$work/changed.txt"
+notes="$study/KTQTech 2026 ^ study.txt"
+printf 'my own changes\r\n' >>"$notes"
+cp "$notes" "$work/changed.txt"
 rm "$study/demo/T-1.jpg" "$study/T-1.jpg"
 start "${command[@]}" >"$work/second.out" 2>"$work/second.err" ||
   { cat "$work/second.err" >&2; fail "the second start through the menu entry"; }
-cmp "$study/rule97.txt" "$work/changed.txt" || fail "the second start changed the user's file"
+cmp "$notes" "$work/changed.txt" || fail "the second start changed the user's file"
+[ ! -e "$study/rule97.txt" ] || fail "made-up rules text beside the pools in force"
+
+# The menu entry's second action opens the prepared banks with their notes.
+grep -q '^Exec=ktqtests --explained$' "$root/usr/share/applications/$app_id.desktop" ||
+  fail "the menu entry has no action for the explained pools"
+start "$root/usr/bin/ktqtests" --explained >"$work/explained.out" 2>"$work/explained.err" ||
+  { cat "$work/explained.err" >&2; fail "a start with --explained"; }
+grep -q '^shown-at-ns=' "$work/explained.out" || fail "--explained showed no window"
 [ ! -e "$study/demo/T-1.jpg" ] || fail "the second start put a sample back into the user's folder"
 [ ! -e "$study/T-1.jpg" ] || fail "the second start read the published pool again"
 

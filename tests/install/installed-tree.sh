@@ -8,17 +8,20 @@ fail() {
   exit 1
 }
 
-# The samples as installed and copied into a new study folder, as SOURCE:NAME:
-# the pools in force with the rules text, and the made-up demo in demo/.
+# The samples as installed and copied into a new study folder, as SOURCE:NAME
+# with SOURCE absolute: the pools in force with their study-note files and
+# the prepared banks in Explained/, as the build made them from the notes (no
+# rules text: the made-up one stays with the demo), and the demo in demo/.
+# Uses $build, the build folder.
 samples_in() {
-  (cd "$1" && find samples/pools-in-force -type f | sed 's|.*/\(.*\)|&:\1|' &&
-     echo demo/rule97.txt:rule97.txt && find demo -type f | sed 's|.*|&:&|')
+  find "$build/samples" -type f -printf '%p:%P\n'
+  (cd "$1" && find demo -type f -printf "$1/%p:%p\n")
 }
 # Usage: holds_samples FOLDER SOURCE_DIR
 holds_samples() {
   local pair
   while IFS= read -r pair; do
-    cmp -s "$2/${pair%%:*}" "$1/${pair#*:}" || { echo "differs: ${pair#*:}" >&2; return 1; }
+    cmp -s "${pair%%:*}" "$1/${pair#*:}" || { echo "differs: ${pair#*:}" >&2; return 1; }
   done < <(samples_in "$2")
 }
 

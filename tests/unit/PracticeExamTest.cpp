@@ -121,6 +121,14 @@ TEST(PracticeExamResult, SubelementsInPoolOrderThenAReviewBlockPerWrongAnswer) {
     EXPECT_EQ(lines[11], "---> Answer selected : D");
     EXPECT_EQ(lines[14], "+++ Section code : T1B01");
     EXPECT_EQ(lines.size(), 23u);
+
+    // With study notes, each wrong answer's block ends with its note.
+    const LineList taught = ExamReportLines(bank, answers, "Taken then", [](const Text& code) {
+        return code == "T2A01" ? Text("Why@and how") : Text();
+    });
+    EXPECT_EQ(LineList(taught.begin() + 12, taught.begin() + 16),
+              (LineList{"---> Correct answer : A", "Why", "and how", ""}));
+    EXPECT_EQ(taught.size(), 25u);
 }
 
 class PracticeExamSession : public testsupport::ExamTest {

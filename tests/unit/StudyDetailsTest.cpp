@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "SavedAs.h"
 #include "StudyFixture.h"
 #include "text/NoteCipher.h"
@@ -99,14 +101,23 @@ TEST_F(DetailsTest, StudyNoteFileSavedAsUtf8ShowsItsNote) {
                         "\xA7 97.3", "", "THE FORMAL ANSWER IS....   14.070 MHZ."}));
 }
 
-TEST_F(DetailsTest, NoteLinePastTheBankHasNoLetter) {
-    // Guards against reading the bank past its end: the note for T1A02 is
-    // on the third line while the bank holds two records.
+// A study-note file made before an errata withdrew T1A00: each note line
+// lies one below its question's place in the bank, and the last one past the
+// bank's end. Each formal answer is still its own question's.
+TEST_F(DetailsTest, FormalAnswerIsTheLetterOfTheSameCode) {
     const Text key = kTechKeyAlphabet;
-    StartPool("X1\t\t\tx\r\nX2\t\t\tx\r\nT1A02\t\t\t" + Encipher("Late", key) + "\r\n");
-    Guarded([this] { form().ShowQuestion("T1A02"); });
-    form().CheckBox1.UserClick();
-    EXPECT_EQ(form().Memo3.Lines(), (LineList{"Late", "", "THE FORMAL ANSWER IS....   ."}));
+    StartPool("T1A00\t\t\tx\r\nT1A01\t\t\t" + Encipher("First", key) + "\r\nT1A02\t\t\t" +
+              Encipher("Late", key) + "\r\n");
+    for (const auto& [code, note, answer] :
+         {std::tuple<Text, Text, Text>{"T1A01", "First", "14.070 MHZ"},
+          {"T1A02", "Late", "ALL THESE CHOICES ARE CORRECT"}}) {
+        form().CheckBox1.SetChecked(false);
+        Guarded([&] { form().ShowQuestion(code); });
+        form().CheckBox1.UserClick();
+        EXPECT_EQ(form().Memo3.Lines(),
+                  (LineList{note, "", "THE FORMAL ANSWER IS....   " + answer + "."}))
+            << code;
+    }
 }
 
 TEST_F(DetailsTest, DiagnosticBoxesDropTheirPrefix) {

@@ -11,6 +11,8 @@
 
 #include "WorkingFolder.h"
 #include "app/StudyFolder.h"
+#include "history/HistoryPlace.h"
+#include "history/StudyHistory.h"
 
 namespace ktq {
 namespace {
@@ -142,10 +144,15 @@ std::string ReadAll(const fs::path& file) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-// A folder with two sample files, one of them read-only as a package may install it.
+// A folder of sample files, one of them read-only as a package may install
+// it, with study-note files and the prepared banks' folder.
 fs::path MakeSamples(const fs::path& samples) {
-    fs::create_directories(samples);
+    fs::create_directories(samples / "Explained");
     WriteFile(samples / "Tech Pool.txt", "pool");
+    WriteFile(samples / "KTQTech 2026 ^ study.txt", "tech notes");
+    WriteFile(samples / "KTQExtra 2024 ^ study.txt", "extra notes");
+    WriteFile(samples / "Explained/Extra-tests.txt", "bank");
+    WriteFile(samples / "Explained/Tech-tests.txt", "bank");
     WriteFile(samples / "rule97.txt", "rules");
     fs::permissions(samples / "rule97.txt", fs::perms::owner_read | fs::perms::group_read);
     return samples;
@@ -177,9 +184,30 @@ TEST(PrepareStudyFolder, AFolderHoldingAnythingIsLeftAsItIs) {
     const fs::path folder = work.Path() / "KTQTests";
     fs::create_directory(folder);
     WriteFile(folder / "Tech Pool.txt", "my own pool");
+    WriteFile(folder / "KTQTech 2026 ^ study.txt", "my own notes");
     PrepareStudyFolder(folder, samples);
     EXPECT_EQ(ReadAll(folder / "Tech Pool.txt"), "my own pool");
+    EXPECT_EQ(ReadAll(folder / "KTQTech 2026 ^ study.txt"), "my own notes");
     EXPECT_FALSE(fs::exists(folder / "rule97.txt"));
+    // What a newer version brings and the folder lacks is added, once.
+    EXPECT_EQ(ReadAll(folder / "KTQExtra 2024 ^ study.txt"), "extra notes");
+    EXPECT_EQ(ReadAll(folder / "Explained/Extra-tests.txt"), "bank");
+    WriteFile(folder / "Explained/Extra-tests.txt", "my bank");
+    fs::remove(folder / "KTQExtra 2024 ^ study.txt");
+    fs::remove(folder / "Explained/Tech-tests.txt");
+    PrepareStudyFolder(folder, samples);
+    EXPECT_EQ(ReadAll(folder / "Explained/Extra-tests.txt"), "my bank");
+    EXPECT_FALSE(fs::exists(folder / "Explained/Tech-tests.txt"));
+}
+
+TEST(HistoryPlace, TheExplainedFolderSharesItsStudyFoldersHistory) {
+    for (const auto& [folder, history] :
+         {std::pair<std::string, std::string>{"/h/KTQTests", "/h/KTQTests/"},
+          {"/h/KTQTests/Explained", "/h/KTQTests/"},
+          {"/h/KTQTests/Explained/", "/h/KTQTests/"},
+          {"/h/explained", "/h/explained/"}}) {
+        EXPECT_EQ(HistoryPathFor(folder), history + kHistoryFile) << folder;
+    }
 }
 
 TEST(PrepareStudyFolder, WithoutSamplesTheFolderIsCreatedEmpty) {
