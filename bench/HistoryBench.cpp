@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The answer history: recording one answer (its 99th percentile), and the
-// progress with the chance of passing from 100,000 recorded answers.
+// progress with the chance of passing from 100,000 recorded answers, and the
+// look ahead to an exam date: the projected chance and today's plan.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -8,6 +9,7 @@
 
 #include "WorkingFolder.h"
 #include "history/DrillSchedule.h"
+#include "history/ExamOutlook.h"
 #include "history/Progress.h"
 
 namespace ktq {
@@ -99,6 +101,22 @@ void BM_DrillNextOf600With100000Answers(benchmark::State& st) {
     for (auto _ : st) benchmark::DoNotOptimize(DrillOrder(s, 1));
 }
 BENCHMARK(BM_DrillNextOf600With100000Answers)->Unit(benchmark::kMicrosecond);
+
+// What the Progress window adds for an exam 40 days on: the chance then with
+// each sub-element's expected loss, and today's plan.
+void BM_ExamOutlookOf600With100000Answers(benchmark::State& st) {
+    StudyHistory history(FullDatabase());
+    history.Open("KTQExtra", "2024", "stamp");
+    const LineList codes = ExtraCodes();
+    const PlanSituation plan{
+        &codes, &history, 1'803'000'000'000, 0, 1'803'000'000'000 / kMsPerDay + 40, 0.9};
+    const std::int64_t exam = ExamUtcMs(*plan.examDay, 0);
+    for (auto _ : st) {
+        benchmark::DoNotOptimize(ProjectExam(codes, history, exam, 50));
+        benchmark::DoNotOptimize(PlanToday(plan));
+    }
+}
+BENCHMARK(BM_ExamOutlookOf600With100000Answers)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace ktq

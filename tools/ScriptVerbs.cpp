@@ -75,8 +75,22 @@ ScriptAction Hover(DriverContext& d, const std::string& name) {
     return [&d, &c, name] { d.UserAction("hover", name, [&c] { return c.UserMouseMove(); }); };
 }
 
+// The Progress window's exam date of the chosen pool; an empty text clears it.
+ScriptAction TypeExamDate(DriverContext& d, const std::string& date) {
+    if (!date.empty() && !ParseDay(date))
+        throw ScriptError("ExamDate takes a date YYYY-MM-DD, not \"" + date + "\"");
+    return [&d, date] {
+        d.form.RunGuarded([&d, &date] {
+            if (!d.form.SetExamDate(date))
+                d.Emit("NOTE type ExamDate: no pool is chosen");
+        });
+    };
+}
+
 ScriptAction Type(DriverContext& d, const std::string& args) {
     const Words w = SplitWord(args);
+    if (w.first == "ExamDate")
+        return TypeExamDate(d, w.rest);
     Control& c = ControlTaking(d, w.first, &Control::TakesTyping, "takes no typing");
     const Text value = Utf8ToCp1252(w.rest);
     return [&d, &c, name = w.first, value] {

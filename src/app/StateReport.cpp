@@ -68,6 +68,7 @@ const std::map<std::string, Describer>& Table() {
         {"IncorrectList", TextOf(&RunState::IncorrectList)},
         {"ExamRunning", FlagOf(&RunState::ExamRunning)},
         {"ExamCodes", ListOf(&RunState::ExamCodes)},
+        {"ExamDate", TextOf(&RunState::ExamDate)},
         {"Announcement", TextOf(&RunState::Announcement)},
         {"HoverColor", ColorOf(&RunState::HoverColor)},
         {"CorrectColor", ColorOf(&RunState::CorrectColor)},
@@ -104,6 +105,9 @@ const std::map<std::string, std::pair<StateArgument, FormDescriber>>& FormTable(
           [](TForm1& f, const std::string&, LineList& out) {
               for (int n : f.DueForecastNow(14)) out.push_back(std::to_string(n));
           }}},
+        {"Plan",
+         {StateArgument::None, [](TForm1& f, const std::string&,
+                                  LineList& out) { out.push_back(PlanLine(f.PlanNow())); }}},
         {"NextCodes",
          {StateArgument::Count,
           [](TForm1& f, const std::string& count, LineList& out) {

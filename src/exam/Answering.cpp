@@ -72,7 +72,7 @@ void TForm1::AnswerMouseDown(int number, MouseButton button) {
     // from wrong until the end.
     if (s.ExamRunning) {
         if (button == MouseButton::Left)
-            RecordExamAnswer(number);
+            RecordExamAnswer(ExamLetterOfBox(number));
         return;
     }
     // The question whose feedback runs was scored once: a second left press
@@ -80,17 +80,38 @@ void TForm1::AnswerMouseDown(int number, MouseButton button) {
     if (button == MouseButton::Left && s.AnswerPending)
         return;
     s.SelectedAnswer = number;
-    if (button != MouseButton::Left)
-        return;
+    if (button == MouseButton::Left)
+        ScoreTrialAnswer(LetterOfBox(number));
+}
 
-    const Text letter = LetterOfBox(number);
-    Announce(ResultAnnouncement(letter == s.CorrectLetter, s.CorrectLetter,
-                                ShownAnswer(*this, BoxNumberOfLetter(s.CorrectLetter))));
-    if (letter == s.CorrectLetter) {
+void TForm1::Button9Click() {
+    RunState& s = state;
+    Panel1.Hide();  // as an answer press does: the right answer must show
+    Button2.Hide();
+    if (!RichEdit1.Showing() || RichEdit1.LineCount() == 0)
+        return;
+    if (s.ExamRunning) {
+        RecordExamAnswer(kNotKnown);
+        return;
+    }
+    if (s.AnswerPending)
+        return;
+    s.SelectedAnswer = 0;
+    ScoreTrialAnswer(kNotKnown);
+}
+
+void TForm1::ScoreTrialAnswer(const Text& chosen) {
+    RunState& s = state;
+    const bool notKnown = chosen == kNotKnown;
+    const Text correctAnswer = ShownAnswer(*this, BoxNumberOfLetter(s.CorrectLetter));
+    Announce(notKnown
+                 ? NotKnownAnnouncement(s.CorrectLetter, correctAnswer)
+                 : ResultAnnouncement(chosen == s.CorrectLetter, s.CorrectLetter, correctAnswer));
+    if (!notKnown && chosen == s.CorrectLetter) {
         ++s.CorrectCount;
         Label7.SetText(std::to_string(s.CorrectCount));
     } else {
-        s.IncorrectList += s.QuestionCode + kTab + s.AnswerLetter + kTab + letter + ",";
+        s.IncorrectList += s.QuestionCode + kTab + s.AnswerLetter + kTab + chosen + ",";
         if (CheckBox4.Checked())
             s.DrillRelearning.push_back({s.QuestionCode, s.DrillDraws + kQuestionsBeforeReturn});
     }
@@ -99,7 +120,11 @@ void TForm1::AnswerMouseDown(int number, MouseButton button) {
     Label15.SetText(std::to_string(s.CorrectCount * 100LL / s.DoneCount) + " %");
     s.TicksSinceAnswer = 0;
     s.AnswerPending = true;
-    RecordAnswer(letter, CheckBox1.Checked() ? AnswerMode::Learning : AnswerMode::Trial);
+    s.AnswerNotKnown = notKnown;
+    Button9.SetEnabled(false);
+    RecordAnswer(chosen, CheckBox1.Checked() ? AnswerMode::Learning : AnswerMode::Trial);
+    if (CheckBox4.Checked())
+        SayWhenPlanDone();
 }
 
 void TForm1::Timer1Timer() {
@@ -119,10 +144,11 @@ void TForm1::Timer1Timer() {
         MarkCorrect(*chosen, s.CorrectColor);
     } else {
         threshold = TrackBar1.Position() + 2;
-        // Only a chosen box shows the answer: with nothing chosen the
+        // Only an answer given shows the right one: with nothing chosen the
         // question on screen must not give its answer away.
-        if (chosen != nullptr) {
-            MarkWrong(*chosen, s.SpareColor2);
+        if (chosen != nullptr || (s.AnswerNotKnown && s.AnswerPending)) {
+            if (chosen != nullptr)
+                MarkWrong(*chosen, s.SpareColor2);
             if (RichEdit* correct = AnswerBox(BoxNumberOfLetter(s.CorrectLetter)))
                 MarkCorrect(*correct, s.CorrectColor);
         }

@@ -27,6 +27,8 @@ DrillSituation TForm1::DrillNow() {
     d.relearning = s.DrillRelearning;
     d.nextDraw = s.DrillDraws;
     d.lastShown = s.QuestionCode;
+    if (history_)
+        d.newAllowed = PlanNow().newLeft;
     return d;
 }
 

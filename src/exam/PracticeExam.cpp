@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <regex>
 #include <string>
 #include <unordered_map>
 #include <utility>
@@ -40,9 +41,8 @@ std::size_t Draw(const std::function<std::uint64_t()>& counter, std::size_t n) {
 }
 
 // Brings `count` items drawn at random to the front, in the order drawn.
-template <class T>
-void DrawToFront(std::vector<T>& items, std::size_t count,
-                 const std::function<std::uint64_t()>& counter) {
+template <class Items>
+void DrawToFront(Items& items, std::size_t count, const std::function<std::uint64_t()>& counter) {
     for (std::size_t k = 0; k < count && k + 1 < items.size(); ++k)
         std::swap(items[k], items[k + Draw(counter, items.size() - k)]);
 }
@@ -58,11 +58,33 @@ std::size_t DrawFromGroup(const LineList& bank, const Group& group, bool figures
     return from[Draw(counter, from.size())];
 }
 
+// "Both A and B", "A, B or C": an answer that names other answers by letter.
+bool NamesOtherAnswers(const Text& answer) {
+    static const std::regex naming(R"(\b[A-D]\b,? (and|or|&) [A-D]\b)");
+    return std::regex_search(answer, naming);
+}
+
 bool AnsweredRight(const ExamAnswer& a) {
     return !a.correct.empty() && a.chosen == a.correct;
 }
 
 }  // namespace
+
+Text DrawAnswerOrder(const Text& entry, const std::function<std::uint64_t()>& counter) {
+    Text order = "ABCD";
+    for (int n = 5; n <= 8; ++n) {
+        if (NamesOtherAnswers(GetField(entry, kTab, n)))
+            return order;
+    }
+    DrawToFront(order, order.size(), counter);
+    return order;
+}
+
+Text PoolLetterOfBox(const Text& order, int number) {
+    if (number < 1 || number > static_cast<int>(order.size()))
+        return Text();
+    return Text(1, order[static_cast<std::size_t>(number - 1)]);
+}
 
 std::vector<std::size_t> DrawPracticeExam(const LineList& bank, int examSize, bool figuresAvailable,
                                           const std::function<std::uint64_t()>& counter) {

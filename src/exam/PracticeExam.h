@@ -21,6 +21,15 @@ namespace ktq {
 std::vector<std::size_t> DrawPracticeExam(const LineList& bank, int examSize, bool figuresAvailable,
                                           const std::function<std::uint64_t()>& counter);
 
+// The order a question's answers are shown in, as the real exams shuffle
+// them: the pool's letters in the order of the boxes A to D ("CADB"). A
+// question whose answers name others by letter ("Both A and B") keeps the
+// pool's order, which alone keeps them true.
+Text DrawAnswerOrder(const Text& entry, const std::function<std::uint64_t()>& counter);
+
+// The pool's letter of the answer box `number` (1..4) shows in `order`.
+Text PoolLetterOfBox(const Text& order, int number);
+
 struct ExamAnswer {
     Text code;
     Text correct;  // the letter the question was judged against

@@ -58,7 +58,11 @@ void TForm1::Button6Click() {
     if (entries.empty())
         return;
     s.ExamCodes.clear();
-    for (std::size_t i : entries) s.ExamCodes.push_back(GetField(s.QuestionBank[i], kTab, 1));
+    s.ExamAnswerOrders.clear();
+    for (std::size_t i : entries) {
+        s.ExamCodes.push_back(GetField(s.QuestionBank[i], kTab, 1));
+        s.ExamAnswerOrders.push_back(DrawAnswerOrder(s.QuestionBank[i], counter));
+    }
     s.ExamPosition = 0;
     s.ExamCorrectLetters.clear();
     s.ExamChosenLetters.clear();
@@ -73,10 +77,17 @@ void TForm1::Button6Click() {
     ShowQuestion(s.ExamCodes.front());
 }
 
-void TForm1::RecordExamAnswer(int number) {
+Text TForm1::ExamLetterOfBox(int number) {
+    const RunState& s = state;
+    if (s.ExamPosition < s.ExamAnswerOrders.size())
+        return PoolLetterOfBox(s.ExamAnswerOrders[s.ExamPosition], number);
+    return LetterOfBox(number);
+}
+
+void TForm1::RecordExamAnswer(const Text& chosen) {
     RunState& s = state;
     s.ExamCorrectLetters.push_back(s.CorrectLetter);
-    s.ExamChosenLetters.push_back(LetterOfBox(number));
+    s.ExamChosenLetters.push_back(chosen);
     Label5.SetText(std::to_string(s.ExamChosenLetters.size()));
     RecordAnswer(s.ExamChosenLetters.back(), AnswerMode::Exam);
     if (++s.ExamPosition < s.ExamCodes.size())
@@ -98,6 +109,7 @@ void TForm1::FinishPracticeExam() {
     LockForExam(false);
 
     Memo1.Show();
+    Button9.SetEnabled(false);
     for (RichEdit* box : {&RichEdit1, &RichEdit2, &RichEdit3, &RichEdit4, &RichEdit5}) box->Hide();
     Memo1.Clear();
     for (const Text& line : report) Memo1.AppendLine(line);
@@ -127,6 +139,7 @@ void TForm1::AbandonPracticeExam() {
     s.ExamRunning = false;
     LockForExam(false);
     s.ExamCodes.clear();
+    s.ExamAnswerOrders.clear();
     s.ExamCorrectLetters.clear();
     s.ExamChosenLetters.clear();
 }

@@ -22,6 +22,7 @@ constexpr int kPlainAnswerSize = 9;
 struct QuestionFields {
     Text code, letter, reference, question;
     Text answers[4];
+    Text boxLetter;  // of the box that shows the correct answer
 };
 
 QuestionFields SplitEntry(const Text& entry) {
@@ -32,6 +33,7 @@ QuestionFields SplitEntry(const Text& entry) {
     f.reference = field(3);
     f.question = field(4);
     for (int i = 0; i < 4; ++i) f.answers[i] = field(5 + i);
+    f.boxLetter = f.letter;
     return f;
 }
 
@@ -41,6 +43,8 @@ QuestionFields SplitEntry(const Text& entry) {
 void ResetDisplay(TForm1& form) {
     form.state.AnswerPending = false;
     form.state.SelectedAnswer = 0;
+    form.state.AnswerNotKnown = false;
+    form.Button9.SetEnabled(false);
     form.Panel1.Hide();
     form.Button2.Hide();
     form.Memo3.Clear();
@@ -86,8 +90,21 @@ std::optional<std::size_t> ChooseAtRandom(TForm1& form) {
     return chosen;
 }
 
+// The exam shows the answers in its drawn order; the correct letter stays
+// the pool's, as the answer is judged by what the box shows.
+void PutInExamOrder(QuestionFields& f, const Text& order) {
+    const QuestionFields pool = f;
+    for (std::size_t n = 0; n < 4 && n < order.size(); ++n) {
+        const int from = BoxNumberOfLetter(Text(1, order[n]));
+        if (from > 0)
+            f.answers[n] = pool.answers[from - 1];
+        if (!f.letter.empty() && order[n] == f.letter[0])
+            f.boxLetter = LetterOfBox(static_cast<int>(n) + 1);
+    }
+}
+
 Text FormalAnswer(const QuestionFields& f, const Text& entry, bool diag) {
-    return diag ? entry : LetterWithNumber(f.letter);
+    return diag ? entry : LetterWithNumber(f.boxLetter);
 }
 
 }  // namespace
@@ -113,6 +130,8 @@ void TForm1::ShowQuestion(const Text& code) {
                 ShowFigureOf(entry);
 
             QuestionFields f = SplitEntry(entry);
+            if (s.ExamRunning && s.ExamPosition < s.ExamAnswerOrders.size())
+                PutInExamOrder(f, s.ExamAnswerOrders[s.ExamPosition]);
             const bool diag = DiagOn();
             if (!diag) {
                 for (Text& a : f.answers) a = ShapeAnswer(a);
@@ -151,6 +170,7 @@ void TForm1::ShowQuestion(const Text& code) {
 
             AppendLine(Files(), kQuestionLog, s.QuestionCode);
             Memo2.AppendLine(s.QuestionCode);
+            Button9.SetEnabled(true);
         }
     }
     // An exam keeps the review for its end.

@@ -14,6 +14,7 @@ namespace ktq {
 void TForm1::Button5Click() {
     RunState& s = state;
     Memo1.Show();
+    Button9.SetEnabled(false);
     for (RichEdit* box : {&RichEdit1, &RichEdit2, &RichEdit3, &RichEdit4, &RichEdit5}) box->Hide();
     Memo1.Clear();
 

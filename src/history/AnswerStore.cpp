@@ -177,13 +177,15 @@ std::vector<PastAnswer> AnswerStore::AnswersSince(const Text& levelTag, const Te
     // Right or wrong is decided here, so only the code is text to convert.
     Statement& s =
         Prepared(since_,
-                 "SELECT id, answered_at, code, correct <> '' AND chosen = correct FROM answers "
+                 "SELECT id, answered_at, code, correct <> '' AND chosen = correct, chosen = '?' "
+                 "FROM answers "
                  "WHERE level_tag = ? AND year_text = ? AND id > ? ORDER BY id;");
     s.Bind(1, levelTag);
     s.Bind(2, yearText);
     s.Bind(3, afterId);
     std::vector<PastAnswer> rows;
-    while (s.Step("read")) rows.push_back({s.Int(0), s.Int(1), s.TextOf(2), s.Int(3) != 0});
+    while (s.Step("read"))
+        rows.push_back({s.Int(0), s.Int(1), s.TextOf(2), s.Int(3) != 0, s.Int(4) != 0});
     return rows;
 }
 

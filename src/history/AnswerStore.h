@@ -18,6 +18,9 @@ namespace ktq {
 
 enum class AnswerMode { Trial, Learning, Exam };
 
+// The letter chosen of an answer given as "Don't know": no real letter is.
+inline constexpr const char* kNotKnown = "?";
+
 struct StoredAnswer {
     std::int64_t id = 0;
     std::int64_t utcMs = 0;  // milliseconds since 1970-01-01 00:00 UTC
@@ -33,6 +36,7 @@ struct PastAnswer {
     std::int64_t utcMs = 0;
     Text code;
     bool right = false;
+    bool notKnown = false;
 };
 
 // Why the database cannot serve. A damaged one may be moved aside and

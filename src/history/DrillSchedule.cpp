@@ -78,8 +78,13 @@ LineList ModelOrder(const DrillSituation& s) {
         if (c->recall < s.retention)
             list(c);
     }
-    for (const Candidate* c : NewOnes(all)) list(c);
+    const std::vector<const Candidate*> fresh = NewOnes(all);
+    const std::size_t planned =
+        s.newAllowed < 0 ? fresh.size()
+                         : std::min(fresh.size(), static_cast<std::size_t>(s.newAllowed));
+    for (std::size_t i = 0; i < planned; ++i) list(fresh[i]);
     for (const Candidate* c : byRecall) list(c);
+    for (const Candidate* c : fresh) list(c);
     return order;
 }
 

@@ -32,6 +32,9 @@ struct DrillSituation {
     std::vector<Relearning> relearning;  // oldest first
     int nextDraw = 0;                    // the number of the draw to come
     Text lastShown;
+    // New questions the day's plan still wants; beyond them the seen ones
+    // come first (negative: no plan).
+    int newAllowed = -1;
 };
 
 // The codes the drill would draw next, in order, the first `count` of them

@@ -23,6 +23,7 @@ void Count(ProgressRow& row, const QuestionHistory* q, double chance) {
     row.lastRight += q->lastRight ? 1 : 0;
     row.answers += q->answers;
     row.right += q->right;
+    row.notKnown += q->notKnown;
 }
 
 // Rows in the order their first question comes in the pool.
@@ -47,7 +48,7 @@ class RowsInPoolOrder {
 Text RowLine(const ProgressRow& r) {
     return r.code + "\t" + std::to_string(r.inBank) + "\t" + std::to_string(r.seen) + "\t" +
            std::to_string(r.lastRight) + "\t" + std::to_string(r.answers) + "\t" +
-           std::to_string(r.right);
+           std::to_string(r.right) + "\t" + std::to_string(r.notKnown);
 }
 
 }  // namespace

@@ -14,7 +14,7 @@ namespace ktq {
 
 struct ProgressRow {
     Text code;  // "T1", "T1A"; the pool's name for the whole pool
-    int inBank = 0, seen = 0, lastRight = 0, answers = 0, right = 0;
+    int inBank = 0, seen = 0, lastRight = 0, answers = 0, right = 0, notKnown = 0;
     double chanceRight = 0;  // of a question drawn from it, answered now
 };
 
@@ -39,7 +39,7 @@ ProgressView BuildProgress(const LineList& codes, const StudyHistory& history,
 Text PercentWithOneDecimal(double share);
 
 // The report: a header line with the whole pool, one TAB-separated line per
-// sub-element (code, in bank, seen, last right, answers, right), the same
+// sub-element (code, in bank, seen, last right, answers, right, not known), the same
 // per group, then the chance of passing.
 LineList ProgressReportLines(const ProgressView& view);
 

@@ -10,6 +10,7 @@ void TakeAnswer(QuestionHistory& q, bool right, std::int64_t utcMs) {
         q.memory ? static_cast<double>(std::max<std::int64_t>(utcMs - q.lastUtcMs, 0)) / kMsPerDay
                  : 0.0;
     q.memory = NextMemoryState(q.memory, right ? Rating::Good : Rating::Again, elapsedDays);
+    q.firstUtcMs = q.answers == 0 ? utcMs : std::min(q.firstUtcMs, utcMs);
     q.lastUtcMs = std::max(q.lastUtcMs, utcMs);
     ++q.answers;
     q.right += right ? 1 : 0;
@@ -26,7 +27,9 @@ void StudyHistory::Forget() {
 }
 
 void StudyHistory::Take(const PastAnswer& a) {
-    TakeAnswer(questions_[a.code], a.right, a.utcMs);
+    QuestionHistory& q = questions_[a.code];
+    TakeAnswer(q, a.right, a.utcMs);
+    q.notKnown += a.notKnown ? 1 : 0;
     moments_.push_back({a.utcMs, a.right});
     lastId_ = std::max(lastId_, a.id);
 }

@@ -21,9 +21,11 @@ inline constexpr const char* kHistoryFile = "KTQTests history.sqlite";
 struct QuestionHistory {
     int answers = 0;
     int right = 0;
+    int notKnown = 0;  // answered "Don't know"
     bool lastRight = false;
     std::optional<MemoryState> memory;
     std::int64_t lastUtcMs = 0;
+    std::int64_t firstUtcMs = 0;
 };
 
 // One answer's time and whether it was right, for the study-day figures.

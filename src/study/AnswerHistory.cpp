@@ -47,6 +47,7 @@ void TForm1::OpenHistory() {
             std::make_unique<StudyHistory>(HistoryPathFor(FileName(Files().Folder()).System()));
     }
     ShowHistoryNotes(history_->Open(state.LevelTag, YearText(state.PoolFileName), HistoryStamp()));
+    LoadExamDate();
 }
 
 void TForm1::RecordAnswer(const Text& chosen, AnswerMode mode) {
@@ -84,7 +85,12 @@ ProgressView TForm1::Progress() {
 }
 
 LineList TForm1::ProgressReport() {
-    return history_ ? ProgressReportLines(Progress()) : LineList{};
+    if (!history_)
+        return {};
+    LineList lines = ProgressReportLines(Progress());
+    const LineList outlook = ExamOutlookLines();
+    lines.insert(lines.end(), outlook.begin(), outlook.end());
+    return lines;
 }
 
 Text TForm1::SaveProgressReport() {

@@ -24,7 +24,8 @@ Text ShownAnswer(TForm1& form, int number) {
 AnswerFeedback FeedbackOf(TForm1& form, int number) {
     const Color correct = form.state.CorrectColor;
     const Color wrong = form.state.SpareColor2;
-    bool anyWrong = false;
+    // "Don't know" paints no box wrong, yet the right one is shown as the answer.
+    bool anyWrong = form.state.AnswerNotKnown;
     for (int n = 1; n <= 4; ++n) anyWrong = anyWrong || form.AnswerBox(n)->GetFont().color == wrong;
     const Color shown = form.AnswerBox(number)->GetFont().color;
     if (shown == wrong)

@@ -68,12 +68,15 @@ struct RunState {
     int CorrectCount = 0;
     int SelectedAnswer = 0;
     bool AnswerPending = false;
+    // The answer pending is "Don't know": the right answer shows as after a wrong one.
+    bool AnswerNotKnown = false;
     int TicksSinceAnswer = 0;
     Text IncorrectList;
 
     // Practice exam.
     bool ExamRunning = false;
     LineList ExamCodes;            // as drawn, in the order shown
+    LineList ExamAnswerOrders;     // per question, the pool's letters of boxes A to D
     std::size_t ExamPosition = 0;  // of the question on screen in ExamCodes
     LineList ExamCorrectLetters;   // per answer given, the letter judged against
     LineList ExamChosenLetters;
@@ -87,6 +90,10 @@ struct RunState {
     int TargetRetentionPercent = 90;
     int DrillDraws = 0;  // drawn so far
     std::vector<Relearning> DrillRelearning;
+    // The chosen pool's exam date, "YYYY-MM-DD" or empty; the local day on
+    // which the plan was last said done.
+    Text ExamDate;
+    std::int64_t PlanDoneSaidDay = -1;
 
     // What a screen reader is to say now, and how many times something was
     // said: the same words said again are said again.

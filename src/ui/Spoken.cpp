@@ -12,6 +12,13 @@ Text Sentence(const Text& words) {
     return t + ".";
 }
 
+// "Wrong. The answer is B: TEXT."; only the verdict without a correct letter.
+Text AnswerIs(const Text& verdict, const Text& correctLetter, const Text& correctAnswer) {
+    if (correctLetter.empty())
+        return verdict;
+    return verdict + " The answer is " + correctLetter + ": " + Sentence(correctAnswer);
+}
+
 }  // namespace
 
 Text QuestionAnnouncement(const Text& question, const std::array<Text, 4>& answers) {
@@ -24,9 +31,11 @@ Text QuestionAnnouncement(const Text& question, const std::array<Text, 4>& answe
 Text ResultAnnouncement(bool right, const Text& correctLetter, const Text& correctAnswer) {
     if (right)
         return "Right.";
-    if (correctLetter.empty())
-        return "Wrong.";
-    return "Wrong. The answer is " + correctLetter + ": " + Sentence(correctAnswer);
+    return AnswerIs("Wrong.", correctLetter, correctAnswer);
+}
+
+Text NotKnownAnnouncement(const Text& correctLetter, const Text& correctAnswer) {
+    return AnswerIs("Not known.", correctLetter, correctAnswer);
 }
 
 Text FormalAnswerAnnouncement(const Text& formalAnswer) {

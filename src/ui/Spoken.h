@@ -16,6 +16,9 @@ Text QuestionAnnouncement(const Text& question, const std::array<Text, 4>& answe
 // (a bank entry that has none) only "Wrong.".
 Text ResultAnnouncement(bool right, const Text& correctLetter, const Text& correctAnswer);
 
+// "Not known. The answer is B: TEXT."
+Text NotKnownAnnouncement(const Text& correctLetter, const Text& correctAnswer);
+
 // "The formal answer is TEXT.", TEXT as the details box gives it.
 Text FormalAnswerAnnouncement(const Text& formalAnswer);
 

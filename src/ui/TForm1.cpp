@@ -24,6 +24,7 @@ void TForm1::BindEvents() {
     Button7.OnClick = [this] { Button7Click(); };
     Button6.OnClick = [this] { Button6Click(); };
     Button8.OnClick = [this] { Button8Click(); };
+    Button9.OnClick = [this] { Button9Click(); };
     Button2.OnClick = [this] { Button2Click(); };
     ComboBox2.OnChange = [this] { ComboBox2Change(); };
     UpDown1.OnClick = [this](UpDownArrow a) { UpDown1Click(a); };
@@ -143,8 +144,8 @@ std::vector<Control*> TForm1::TabOrder() const {
             &self->Button8,   &self->Button3,   &self->Button7,   &self->Button5,
             &self->Panel2,    &self->CheckBox3, &self->Memo1,     &self->Memo4,
             &self->RichEdit1, &self->RichEdit2, &self->RichEdit3, &self->RichEdit4,
-            &self->RichEdit5, &self->Panel1,    &self->ListBox1,  &self->Edit1,
-            &self->Edit2,     &self->Edit3,     &self->Memo3};
+            &self->RichEdit5, &self->Button9,   &self->Panel1,    &self->ListBox1,
+            &self->Edit1,     &self->Edit2,     &self->Edit3,     &self->Memo3};
 }
 
 }  // namespace ktq

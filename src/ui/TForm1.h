@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+#include "history/ExamOutlook.h"
 #include "history/Progress.h"
 #include "history/StudyHistory.h"
 #include "platform/Platform.h"
@@ -83,6 +84,7 @@ class TForm1 : public Form {
     Button Button6{"Button6", this};        // "Practice Exam"
     CheckBox CheckBox4{"CheckBox4", this};  // "Weakest first"
     Button Button8{"Button8", this};        // "Progress"
+    Button Button9{"Button9", this};        // "Don't know"
 
     Memo Memo1{"Memo1", this};
     Memo Memo4{"Memo4", this};
@@ -163,6 +165,8 @@ class TForm1 : public Form {
     void ShowQuestion(const Text& code);
     void Button4Click();
     void AnswerMouseDown(int number, MouseButton button);
+    // "Don't know": a wrong answer that the history keeps as not known.
+    void Button9Click();
     void Timer1Timer();
     void TrackBar1Change();
     void ComboBox2Change();
@@ -218,6 +222,20 @@ class TForm1 : public Form {
     // Writes the report beside the pool's other files; returns its name.
     Text SaveProgressReport();
     void Button8Click();
+    // The chosen pool's exam date, "YYYY-MM-DD" or empty for none, kept per
+    // pool in the settings. False (and nothing changed) for anything else.
+    bool SetExamDate(const Text& iso);
+    void LoadExamDate();
+    void StoreExamDate();
+    // "Exam in 12 days" and the like; empty without an exam date.
+    Text ExamCountdownNow();
+    // The report's lines of the exam date: the date, the chance of passing
+    // then, and the questions each sub-element is expected to lose.
+    LineList ExamOutlookLines();
+    ExamProjection ExamProjectionNow();
+    StudyPlan PlanNow();
+    // The status line says so once a day, when an answer of the drill meets the plan.
+    void SayWhenPlanDone();
     // The front end's progress window; the driver prints the report instead.
     std::function<void()> OnProgressRequested;
 
@@ -225,7 +243,11 @@ class TForm1 : public Form {
     // Private helpers of the subsystems, one block each.
     // -- pool/ --
     // -- exam/ --
-    void RecordExamAnswer(int number);
+    void RecordExamAnswer(const Text& chosen);
+    // The pool's letter of what answer box 1..4 shows in the exam.
+    Text ExamLetterOfBox(int number);
+    // Scores the trial's question on screen: `chosen` is a letter or kNotKnown.
+    void ScoreTrialAnswer(const Text& chosen);
     std::optional<std::size_t> DrawForDrill();
     void FinishPracticeExam();
     void LockForExam(bool running);

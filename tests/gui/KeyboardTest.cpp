@@ -138,6 +138,13 @@ TEST_F(KeyboardTest, DigitsAndLettersAnswerOnceAsAClickDoes) {
     EXPECT_EQ(form->state.DoneCount, 2);
     EXPECT_EQ(form->state.CorrectCount, 1);
     EXPECT_TRUE(Contains(form->state.IncorrectList, form->state.QuestionCode));
+
+    for (int i = 0; i < 10 && form->state.AnswerPending; ++i) Tick();
+    Key(Qt::Key_0);  // "Don't know"
+    EXPECT_EQ(form->state.DoneCount, 3);
+    EXPECT_TRUE(Contains(form->state.IncorrectList,
+                         form->state.QuestionCode + "\t" + form->state.CorrectLetter + "\t?,"));
+    EXPECT_FALSE(skin->WidgetOf(form->Button9)->isEnabled());
 }
 
 TEST_F(KeyboardTest, AFocusedAnswerBoxIsPressedWithSpaceOrEnterAndShowsItsFocus) {

@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QDoubleSpinBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
@@ -12,6 +13,7 @@
 
 #include "GuiFixture.h"
 #include "history/AnswerStore.h"
+#include "ui/qt/ExamDatePanel.h"
 #include "ui/qt/ProgressWindow.h"
 
 namespace ktq::guitest {
@@ -78,6 +80,13 @@ TEST_F(ProgressWindowTest, OpensFollowsTheAnswersAndSavesItsReport) {
     w->RetentionBox()->setValue(0.8);
     EXPECT_EQ(form->state.TargetRetentionPercent, 80);
     EXPECT_TRUE(w->DueLabel()->text().startsWith("Due now: "));
+
+    ExamDatePanel* exam = w->ExamPanel();
+    QTest::keyClicks(exam->DateField(), "2099-01-01");
+    QTest::keyClick(exam->DateField(), Qt::Key_Return);
+    EXPECT_EQ(form->state.ExamDate, "2099-01-01");
+    EXPECT_TRUE(exam->OutlookLabel()->text().startsWith("Chance of passing on the exam date"));
+    EXPECT_TRUE(exam->PlanLabel()->text().startsWith("Today: "));
 
     QTest::mouseClick(w->SaveButton(), Qt::LeftButton);
     EXPECT_EQ(w->StatusLabel()->text(), "Saved as KTQTech 2026 ^ Progress.txt");

@@ -13,6 +13,8 @@
 #include "history/AnswerStore.h"
 #include "history/PassChance.h"
 #include "history/Progress.h"
+#include "pool/PoolText.h"
+#include "ui/AnswerBoxes.h"
 
 namespace ktq {
 namespace {
@@ -106,9 +108,46 @@ TEST_F(HistoryProgram, TwoRunsAddUpAndAQuestionRightWithinTheDayIsNearlyCertain)
         const LineList report = f.ProgressReport();
         EXPECT_EQ(report.front(),
                   "KTQTech 2026: 2 in bank, 1 seen, 1 last right, 3 answers, 2 right");
-        EXPECT_EQ(report[1], "T1\t2\t1\t1\t3\t2");
+        EXPECT_EQ(report[1], "T1\t2\t1\t1\t3\t2\t0");
         EXPECT_GT(f.History()->RecallAt("T1A01", p.program->Platform().UtcNowMs()), 0.99);
         EXPECT_EQ(f.History()->RecallAt("T1A02", 0), 0.0);
+    });
+}
+
+TEST_F(HistoryProgram, DontKnowIsWrongEverywhereButKeptAsNotKnown) {
+    Run([&](TForm1& f) {
+        f.ShowQuestion("T1A01");  // correct C
+        f.Button9.UserClick();
+        EXPECT_EQ(f.state.Announcement, "Not known. The answer is C: Three.");
+        EXPECT_EQ(f.state.DoneCount, 1);
+        EXPECT_EQ(f.state.CorrectCount, 0);
+        EXPECT_EQ(f.state.IncorrectList, "T1A01\tC\t?,");
+        f.Timer1Timer();
+        EXPECT_EQ(FeedbackOf(f, 3), AnswerFeedback::CorrectAnswer);
+        const std::int64_t dayLater = p.program->Platform().UtcNowMs() + kMsPerDay;
+        EXPECT_DOUBLE_EQ(f.History()->RecallAt("T1A01", dayLater),
+                         Recall(NextMemoryState(std::nullopt, Rating::Again, 0), 1.0));
+        f.Button6.UserClick();  // the exam of the pool's one group
+        f.Button9.UserClick();
+        const LineList result = f.Memo1.Lines();
+        EXPECT_EQ(result.front(), "Result: FAIL, 0 of 1 correct (1 needed to pass)");
+        EXPECT_NE(std::find(result.begin(), result.end(), "---> Answer selected : ?"),
+                  result.end());
+        const Text subelement = f.ProgressReport()[1];
+        EXPECT_EQ(GetField(subelement, kTab, 5), "2");  // answers
+        EXPECT_EQ(GetField(subelement, kTab, 6), "0");  // right
+        EXPECT_EQ(GetField(subelement, kTab, 7), "2");  // not known
+    });
+}
+
+TEST_F(HistoryProgram, TheExamDateIsKeptForItsPool) {
+    Run([](TForm1& f) { EXPECT_TRUE(f.SetExamDate("2027-01-05")); });
+    Run([](TForm1& f) {
+        EXPECT_EQ(f.state.ExamDate, "2027-01-05");
+        EXPECT_FALSE(f.SetExamDate("2027-02-30"));
+        f.state.PoolFileName = "tech 2027.txt";  // another year: a date of its own
+        f.LoadExamDate();
+        EXPECT_EQ(f.state.ExamDate, "");
     });
 }
 

@@ -7,6 +7,7 @@
 #include "ExamFixture.h"
 #include "exam/PracticeExam.h"
 #include "pool/PoolText.h"
+#include "ui/AnswerBoxes.h"
 
 namespace ktq {
 namespace {
@@ -143,14 +144,19 @@ class PracticeExamSession : public testsupport::ExamTest {
         form().Button6.SetEnabled(true);
         form().ComboBox2.SetEnabled(true);
     }
-    void PressRight() {
-        const int box = form().state.CorrectLetter[0] - 'A' + 1;
-        Guarded([&] { form().AnswerBox(box)->UserMouseDown(MouseButton::Left); });
+    // Presses the box that shows the pool's answer `letter`, wherever it is.
+    void PressShowing(char letter) {
+        const Text words[] = {"alpha", "bravo", "charlie", "delta"};
+        for (int n = 1; n <= 4; ++n) {
+            if (ShownAnswer(form(), n) == words[letter - 'A']) {
+                Guarded([&] { form().AnswerBox(n)->UserMouseDown(MouseButton::Left); });
+                return;
+            }
+        }
+        ADD_FAILURE() << "no box shows " << letter;
     }
-    void PressWrong() {
-        const int box = form().state.CorrectLetter[0] == 'A' ? 2 : 1;
-        Guarded([&] { form().AnswerBox(box)->UserMouseDown(MouseButton::Left); });
-    }
+    void PressRight() { PressShowing(form().state.CorrectLetter[0]); }
+    void PressWrong() { PressShowing(form().state.CorrectLetter[0] == 'A' ? 'B' : 'A'); }
     const char* kExams = "KTQTech 2026 ^ Exams.txt";
 };
 
@@ -183,6 +189,40 @@ TEST_F(PracticeExamSession, TheTrialIsLeftAsItWasAroundAnExam) {
     PressRight();
     EXPECT_EQ(form().state.DoneCount, 2);
     EXPECT_EQ(form().Label5.GetText(), "2");
+}
+
+TEST_F(PracticeExamSession, TheAnswersAreShuffledWithTheExamAndScoredByContent) {
+    Text both = Record("T3A01", "D");  // a group more, whose answers name others
+    both.replace(both.find("D. delta"), 8, "D. Both A and B");
+    form().state.QuestionBank.push_back(both);
+    Guarded([&] { form().Button6.UserClick(); });
+    const LineList orders = form().state.ExamAnswerOrders;
+    ASSERT_EQ(orders.size(), 5u);
+    const auto at =
+        std::find(form().state.ExamCodes.begin(), form().state.ExamCodes.end(), "T3A01") -
+        form().state.ExamCodes.begin();
+    EXPECT_EQ(orders[static_cast<std::size_t>(at)], "ABCD");
+    EXPECT_GT(
+        std::count_if(orders.begin(), orders.end(), [](const Text& o) { return o != "ABCD"; }), 1);
+    Text missed;
+    for (std::size_t i = 0; i < orders.size(); ++i) {
+        if (form().state.ExamCodes[i] == "T3A01") {
+            Guarded([&] { form().AnswerBox(4)->UserMouseDown(MouseButton::Left); });
+        } else if (missed.empty()) {
+            missed = form().state.CorrectLetter;
+            PressWrong();
+        } else {
+            PressRight();
+        }
+    }
+    const LineList result = form().Memo1.Lines();
+    EXPECT_EQ(result.front(), "Result: PASS, 4 of 5 correct (4 needed to pass)");
+    // The review keeps the pool's letters.
+    const Text chosen = missed == "A" ? "B" : "A";
+    EXPECT_NE(std::find(result.begin(), result.end(), "---> Answer selected : " + chosen),
+              result.end());
+    EXPECT_NE(std::find(result.begin(), result.end(), "---> Correct answer : " + missed),
+              result.end());
 }
 
 TEST_F(PracticeExamSession, AnAbandonedExamRecordsNothing) {

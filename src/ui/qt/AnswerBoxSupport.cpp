@@ -61,6 +61,16 @@ void InstallAnswerKeys(QWidget& window, TForm1& form, SkinContext& skin) {
                 skin.UserInput([box] { box->UserMouseDown(MouseButton::Left); });
         });
     }
+    // "Don't know" answers from the keyboard as its button does.
+    for (QKeyCombination key :
+         {QKeyCombination(Qt::Key_0), Qt::KeypadModifier | Qt::Key_0,
+          QKeyCombination(Qt::Key_Question), Qt::ShiftModifier | Qt::Key_Question}) {
+        auto* shortcut = new QShortcut(QKeySequence(key), &window);
+        shortcut->setContext(Qt::WindowShortcut);
+        shortcut->setAutoRepeat(false);
+        QObject::connect(shortcut, &QShortcut::activated, &window,
+                         [&form, &skin] { skin.UserInput([&form] { form.Button9.UserClick(); }); });
+    }
 }
 
 void ShowFeedbackBeyondColour(TForm1& form, const Skin& skin) {

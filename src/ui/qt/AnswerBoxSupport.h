@@ -9,8 +9,9 @@ class QWidget;
 
 namespace ktq {
 
-// Keys 1-4 and A-D press the answer box with the left button, unless the
-// focus is in a text entry (which takes the key as text).
+// Keys 1-4 and A-D press the answer box with the left button, 0 and ? the
+// "Don't know" button, unless the focus is in a text entry (which takes the
+// key as text).
 void InstallAnswerKeys(QWidget& window, TForm1& form, SkinContext& skin);
 
 // Brings the answer boxes' marks and accessible descriptions in line with the

@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "ui/qt/ExamDatePanel.h"
 #include "ui/qt/ProgressChart.h"
 #include "ui/qt/QtLook.h"
 
@@ -110,6 +111,8 @@ ProgressWindow::ProgressWindow(TForm1& form, SkinContext& skin, QWidget* owner)
     chance_->setAccessibleName("Chance of passing");
     chance_->setFocusPolicy(Qt::StrongFocus);
     layout->addWidget(chance_);
+    exam_ = new ExamDatePanel(form_, skin_, this);
+    layout->addWidget(exam_);
 
     const QStringList columns = {"Code", "In bank", "Seen", "Last right", "Answers", "Right"};
     subelements_ = MakeTable("Progress by sub-element",
@@ -203,6 +206,7 @@ void ProgressWindow::Refresh() {
                                           .arg(view.whole.seen)
                                           .arg(view.whole.inBank)
                                           .arg(view.whole.lastRight));
+    exam_->Refresh();
     Fill(subelements_, view.subelements, true);
     Fill(groups_, view.groups, false);
     chart_->SetDays(view.days);

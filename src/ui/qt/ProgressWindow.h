@@ -16,6 +16,7 @@ class QPushButton;
 namespace ktq {
 
 class DueForecastChart;
+class ExamDatePanel;
 class ProgressChart;
 
 class ProgressWindow : public QWidget {
@@ -32,6 +33,7 @@ class ProgressWindow : public QWidget {
     QLabel* StatusLabel() const { return status_; }
     QDoubleSpinBox* RetentionBox() const { return retention_; }
     QLabel* DueLabel() const { return due_; }
+    ExamDatePanel* ExamPanel() const { return exam_; }
 
   protected:
     bool event(QEvent* e) override;
@@ -43,6 +45,7 @@ class ProgressWindow : public QWidget {
     TForm1& form_;
     SkinContext& skin_;
     QLabel* chance_;
+    ExamDatePanel* exam_;
     QTableWidget* subelements_;
     QTableWidget* groups_;
     ProgressChart* chart_;
