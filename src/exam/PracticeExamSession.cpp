@@ -71,6 +71,20 @@ void TForm1::Button6Click() {
     ShowQuestionBoxes();
     Label5.SetText("0");
     ShowQuestion(s.ExamCodes.front());
+    ShowExamPosition();
+}
+
+void TForm1::ShowExamPosition() {
+    const RunState& s = state;
+    const bool running = s.ExamRunning && s.ExamPosition < s.ExamCodes.size();
+    if (running)
+        Label39.SetText("Question " + std::to_string(s.ExamPosition + 1) + " of " +
+                        std::to_string(s.ExamCodes.size()));
+    Label39.SetVisible(running);
+    // The trial's right answers and share belong to no exam, which tells
+    // nothing until its end.
+    Label7.SetVisible(!running);
+    Label15.SetVisible(!running);
 }
 
 void TForm1::RecordExamAnswer(int number) {
@@ -79,10 +93,12 @@ void TForm1::RecordExamAnswer(int number) {
     s.ExamChosenLetters.push_back(LetterOfBox(number));
     Label5.SetText(std::to_string(s.ExamChosenLetters.size()));
     RecordAnswer(s.ExamChosenLetters.back(), AnswerMode::Exam);
-    if (++s.ExamPosition < s.ExamCodes.size())
+    if (++s.ExamPosition < s.ExamCodes.size()) {
         ShowQuestion(s.ExamCodes[s.ExamPosition]);
-    else
+        ShowExamPosition();
+    } else {
         FinishPracticeExam();
+    }
 }
 
 void TForm1::FinishPracticeExam() {
@@ -95,6 +111,7 @@ void TForm1::FinishPracticeExam() {
         ExamReportLines(s.QuestionBank, answers, TakenLine(s.ExamStartTime, Sys().Now()));
     s.ExamRunning = false;
     LockForExam(false);
+    ShowExamPosition();
 
     Memo1.Show();
     for (RichEdit* box : {&RichEdit1, &RichEdit2, &RichEdit3, &RichEdit4, &RichEdit5}) box->Hide();
@@ -106,7 +123,6 @@ void TForm1::FinishPracticeExam() {
     Label5.SetText(std::to_string(done));
     Label7.SetText(std::to_string(right));
     Label15.SetText(PercentText(right, done));
-    Label15.Show();
 
     // Every exam is kept, newest last.
     const Text fileName = LevelFileName(s.LevelTag, ComboBox1.GetText(), kExamsSuffix);
@@ -125,6 +141,7 @@ void TForm1::AbandonPracticeExam() {
         return;
     s.ExamRunning = false;
     LockForExam(false);
+    ShowExamPosition();
     s.ExamCodes.clear();
     s.ExamCorrectLetters.clear();
     s.ExamChosenLetters.clear();

@@ -83,7 +83,7 @@ ProgressView TForm1::Progress() {
 }
 
 LineList TForm1::ProgressReport() {
-    return history_ ? ProgressReportLines(Progress()) : LineList{};
+    return history_ ? ProgressReportLines(Progress(), FormatIsoDateTime(Sys().Now())) : LineList{};
 }
 
 Text TForm1::SaveProgressReport() {

@@ -67,6 +67,15 @@ void TForm1::ShowFigureOf(const Text& record) {
     Image1.SetPicture(name, picture.width, picture.height);
     Panel1.Show();
     Button2.Show();
+    Button9.Show();
+}
+
+void TForm1::Button9Click() {
+    if (state.FigureFile.empty() || !Button9.Showing())
+        return;
+    state.FigureWindowFile = state.FigureFile;
+    if (OnFigureWindowRequested)
+        OnFigureWindowRequested(state.FigureFile);
 }
 
 void TForm1::Button2Click() {

@@ -26,6 +26,7 @@ void TForm1::BindEvents() {
     Button8.OnClick = [this] { Button8Click(); };
     Button2.OnClick = [this] { Button2Click(); };
     ComboBox2.OnChange = [this] { ComboBox2Change(); };
+    ComboBox2.OnEnter = [this] { ComboBox2Enter(); };
     UpDown1.OnClick = [this](UpDownArrow a) { UpDown1Click(a); };
     Memo2.OnChange = [this] { Edit3Change(); };
     Memo2.OnClick = [this] { Memo2Click(); };
@@ -43,6 +44,7 @@ void TForm1::BindEvents() {
     Edit3.OnChange = [this] { Edit3Change(); };
     Memo3.OnMouseDown = [this](MouseButton) { Memo3MouseDown(); };
     Image1.OnClick = [this] { Image1Click(); };
+    Button9.OnClick = [this] { Button9Click(); };
     CheckBox3.OnClick = [this] { CheckBox3Click(); };
     Timer1.OnTimer = [this] { Timer1Timer(); };
     Timer2.OnTimer = [this] { Timer2Timer(); };
@@ -88,7 +90,9 @@ void TForm1::AddStatusNote(const Text& note) {
 
 void TForm1::ClearStatusNotes() {
     // A read-only folder is said for as long as it lasts.
-    Label38.SetText(state.ReadOnlyFolder ? "Read-only: nothing is written to this folder." : "");
+    Label38.SetText(state.ReadOnlyFolder
+                        ? "Read-only: only the answer history is written to this folder."
+                        : "");
 }
 
 void TForm1::Announce(const Text& words) {
@@ -141,10 +145,10 @@ std::vector<Control*> TForm1::TabOrder() const {
             &self->UpDown1,   &self->Memo2,     &self->Button6,   &self->Button2,
             &self->CheckBox2, &self->TrackBar1, &self->CheckBox1, &self->CheckBox4,
             &self->Button8,   &self->Button3,   &self->Button7,   &self->Button5,
-            &self->Panel2,    &self->CheckBox3, &self->Memo1,     &self->Memo4,
-            &self->RichEdit1, &self->RichEdit2, &self->RichEdit3, &self->RichEdit4,
-            &self->RichEdit5, &self->Panel1,    &self->ListBox1,  &self->Edit1,
-            &self->Edit2,     &self->Edit3,     &self->Memo3};
+            &self->Button9,   &self->Panel2,    &self->CheckBox3, &self->Memo1,
+            &self->Memo4,     &self->RichEdit1, &self->RichEdit2, &self->RichEdit3,
+            &self->RichEdit4, &self->RichEdit5, &self->Panel1,    &self->ListBox1,
+            &self->Edit1,     &self->Edit2,     &self->Edit3,     &self->Memo3};
 }
 
 }  // namespace ktq

@@ -83,6 +83,8 @@ class TForm1 : public Form {
     Button Button6{"Button6", this};        // "Practice Exam"
     CheckBox CheckBox4{"CheckBox4", this};  // "Weakest first"
     Button Button8{"Button8", this};        // "Progress"
+    Label Label39{"Label39", this};         // "Question n of N" in a practice exam
+    Button Button9{"Button9", this};        // "Enlarge Figure"
 
     Memo Memo1{"Memo1", this};
     Memo Memo4{"Memo4", this};
@@ -133,6 +135,9 @@ class TForm1 : public Form {
     void OpenReadOnly();
     void FormCreate();
     void FormActivate();
+    // Once the window is up, its place and size stay within the free area
+    // of the screen it is on, whatever the place saved or the height asked.
+    void SetBounds(int left, int top, int width, int height) override;
     void FormClose();
     void FormResize();
     void ShowDetailsLine(int line, int column);
@@ -166,6 +171,9 @@ class TForm1 : public Form {
     void Timer1Timer();
     void TrackBar1Change();
     void ComboBox2Change();
+    void ComboBox2Enter();
+    // The focus goes where the answer keys answer the question shown.
+    void FocusOnAnswers();
     void UpDown1Click(UpDownArrow arrow);
     void Memo2MouseDown();
     void Memo2Click();
@@ -178,6 +186,8 @@ class TForm1 : public Form {
     std::vector<int> DueForecastNow(int days);
     void SetTargetRetention(int percent);
     void AbandonPracticeExam();
+    // "Question n of N" while an exam runs; the trial's counters make way.
+    void ShowExamPosition();
     // The trial's counters again where an exam showed its own.
     void RestoreTrialCounters();
     // Memo1 gives way to the question and answer boxes.
@@ -193,12 +203,17 @@ class TForm1 : public Form {
     void Edit1Change();
     void Edit3Change();
     void LookupReference();
+    // Reads the rules text again when it appeared, changed or went since it
+    // was last read.
+    void RefreshRulesText();
     void Button7Click();
     void FindAvailableImages();
     // The figure step of ShowQuestion, on the chosen record.
     void ShowFigureOf(const Text& record);
     void Button2Click();
     void Image1Click();
+    // The figure shown, in a window of its own to zoom into.
+    void Button9Click();
     void CheckBox2Click();
     Text DecipherNote(const Text& text) const;
 
@@ -217,6 +232,8 @@ class TForm1 : public Form {
     void Button8Click();
     // The front end's progress window; the driver prints the report instead.
     std::function<void()> OnProgressRequested;
+    // The skin opens the figure file in its own window.
+    std::function<void(const Text&)> OnFigureWindowRequested;
 
   private:
     // Private helpers of the subsystems, one block each.
@@ -232,6 +249,7 @@ class TForm1 : public Form {
     void ShowHistoryNotes(const std::vector<Text>& notes);
     std::string HistoryStamp();
     Platform& platform_;
+    bool fitsScreen_ = false;
     std::unique_ptr<StudyHistory> history_;
     std::unique_ptr<FileSystem> readOnlyFiles_;
 };

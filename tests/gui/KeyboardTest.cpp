@@ -224,5 +224,26 @@ TEST_F(KeyboardTest, LeavingTheChooserAfterAStepShowsNothingAgain) {
     EXPECT_EQ(CountInLog("T1A02"), 1);
 }
 
+// Guards against the answer keys going into the chooser after a code was
+// chosen: "T1A031" showed the bank's last question and answered nothing.
+TEST_F(KeyboardTest, AChosenCodeLeavesTheAnswerKeysAnswering) {
+    Prepare();
+    Activate();
+    auto* box = WidgetOf<QComboBox>(form->ComboBox2);
+    box->lineEdit()->setFocus();
+    QTest::keyClicks(box->lineEdit(), "T1A031");
+    EXPECT_EQ(form->ComboBox2.GetText(), "T1A03");
+    EXPECT_EQ(form->state.DoneCount, 1);
+    QTest::keyClick(box->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(FocusedControl(), form->AnswerBox(1));
+
+    box->setCurrentIndex(1);
+    emit box->activated(1);
+    ASSERT_EQ(FocusedControl(), form->AnswerBox(1));
+    Key(Qt::Key_B);
+    EXPECT_EQ(form->state.QuestionCode, "T1A02");
+    EXPECT_EQ(form->state.DoneCount, 2);
+}
+
 }  // namespace
 }  // namespace ktq::guitest

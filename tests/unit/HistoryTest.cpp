@@ -104,9 +104,12 @@ TEST_F(HistoryProgram, TwoRunsAddUpAndAQuestionRightWithinTheDayIsNearlyCertain)
         p.program->Platform().Advance(3600'000);
         Answer(f, true);
         const LineList report = f.ProgressReport();
-        EXPECT_EQ(report.front(),
-                  "KTQTech 2026: 2 in bank, 1 seen, 1 last right, 3 answers, 2 right");
-        EXPECT_EQ(report[1], "T1\t2\t1\t1\t3\t2");
+        ASSERT_GE(report.size(), 4u);
+        EXPECT_EQ(report[0], "Progress report: KTQTech 2026, " +
+                                 FormatIsoDateTime(p.program->Platform().Now()));
+        EXPECT_EQ(report[1], "KTQTech 2026: 2 in bank, 1 seen, 1 last right, 3 answers, 2 right");
+        EXPECT_EQ(report[2], "Sub-element\tIn bank\tSeen\tLast right\tAnswers\tRight");
+        EXPECT_EQ(report[3], "T1\t2\t1\t1\t3\t2");
         EXPECT_GT(f.History()->RecallAt("T1A01", p.program->Platform().UtcNowMs()), 0.99);
         EXPECT_EQ(f.History()->RecallAt("T1A02", 0), 0.0);
     });

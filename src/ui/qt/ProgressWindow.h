@@ -32,6 +32,8 @@ class ProgressWindow : public QWidget {
     QLabel* StatusLabel() const { return status_; }
     QDoubleSpinBox* RetentionBox() const { return retention_; }
     QLabel* DueLabel() const { return due_; }
+    QWidget* DayChart() const;
+    QWidget* ForecastChart() const;
 
   protected:
     bool event(QEvent* e) override;
