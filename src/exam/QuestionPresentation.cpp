@@ -43,7 +43,7 @@ void ResetDisplay(TForm1& form) {
     form.state.SelectedAnswer = 0;
     form.Panel1.Hide();
     form.Button2.Hide();
-    form.Button9.Hide();
+    form.Button10.Hide();
     form.Memo3.Clear();
     form.state.CorrectLetter.clear();
     form.state.FigureFile.clear();

@@ -121,7 +121,7 @@ const Design kDesign[] = {
     {"CheckBox4", 160, 39, 100, 17, "Weakest first", "Start draws the questions you are most likely to get wrong, then the new ones", Look::Window, kShown, kOn, kFace},
     {"Button8", 312, 38, 97, 17, "Progress", "Where you stand: progress by sub-element and group, and the chance of passing", Look::Window, kShown, kOff, kFace},
     {"Label39", 416, 17, 105, 13, "", "", Look::WindowBold, kHidden, kOn, kFace},
-    {"Button9", 712, 16, 105, 16, "Enlarge Figure", "Show the figure in a window of its own, to zoom into", Look::Window, kHidden, kOn, kFace},
+    {"Button10", 712, 16, 105, 16, "Enlarge Figure", "Show the figure in a window of its own, to zoom into", Look::Window, kHidden, kOn, kFace},
     // Question area and details row.
     {"Memo1", 112, 56, 690, 297, "", "", Look::Arial9, kShown, kOn, kWin},
     {"Memo4", 216, 56, 633, 33, "Memo4", "", Look::Window, kHidden, kOn, kWin},

@@ -44,7 +44,7 @@ void TForm1::BindEvents() {
     Edit3.OnChange = [this] { Edit3Change(); };
     Memo3.OnMouseDown = [this](MouseButton) { Memo3MouseDown(); };
     Image1.OnClick = [this] { Image1Click(); };
-    Button9.OnClick = [this] { Button9Click(); };
+    Button10.OnClick = [this] { Button10Click(); };
     CheckBox3.OnClick = [this] { CheckBox3Click(); };
     Timer1.OnTimer = [this] { Timer1Timer(); };
     Timer2.OnTimer = [this] { Timer2Timer(); };
@@ -145,7 +145,7 @@ std::vector<Control*> TForm1::TabOrder() const {
             &self->UpDown1,   &self->Memo2,     &self->Button6,   &self->Button2,
             &self->CheckBox2, &self->TrackBar1, &self->CheckBox1, &self->CheckBox4,
             &self->Button8,   &self->Button3,   &self->Button7,   &self->Button5,
-            &self->Button9,   &self->Panel2,    &self->CheckBox3, &self->Memo1,
+            &self->Button10,  &self->Panel2,    &self->CheckBox3, &self->Memo1,
             &self->Memo4,     &self->RichEdit1, &self->RichEdit2, &self->RichEdit3,
             &self->RichEdit4, &self->RichEdit5, &self->Panel1,    &self->ListBox1,
             &self->Edit1,     &self->Edit2,     &self->Edit3,     &self->Memo3};

@@ -84,7 +84,7 @@ class TForm1 : public Form {
     CheckBox CheckBox4{"CheckBox4", this};  // "Weakest first"
     Button Button8{"Button8", this};        // "Progress"
     Label Label39{"Label39", this};         // "Question n of N" in a practice exam
-    Button Button9{"Button9", this};        // "Enlarge Figure"
+    Button Button10{"Button10", this};      // "Enlarge Figure"
 
     Memo Memo1{"Memo1", this};
     Memo Memo4{"Memo4", this};
@@ -213,7 +213,7 @@ class TForm1 : public Form {
     void Button2Click();
     void Image1Click();
     // The figure shown, in a window of its own to zoom into.
-    void Button9Click();
+    void Button10Click();
     void CheckBox2Click();
     Text DecipherNote(const Text& text) const;
 

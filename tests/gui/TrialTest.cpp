@@ -119,7 +119,7 @@ TEST_F(TrialTest, AFigureOpensInAWindowOfItsOwnThatZooms) {
     ASSERT_EQ(std::system(("convert -size 1845x1455 xc:white '" + picture + "'").c_str()), 0);
     StartTrial();
     QTest::keyClicks(WidgetOf<QComboBox>(form->ComboBox2)->lineEdit(), "T1A02");
-    auto* enlarge = WidgetOf<QPushButton>(form->Button9);
+    auto* enlarge = WidgetOf<QPushButton>(form->Button10);
     ASSERT_TRUE(enlarge->isVisible());
     enlarge->setFocus();
     QTest::keyClick(enlarge, Qt::Key_Space);
