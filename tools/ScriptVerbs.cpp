@@ -98,6 +98,12 @@ ScriptAction Type(DriverContext& d, const std::string& args) {
     };
 }
 
+ScriptAction Enter(DriverContext& d, const std::string& args) {
+    NoArguments("enter", args);
+    return
+        [&d] { d.UserAction("enter", "ComboBox2", [&d] { return d.form.ComboBox2.UserEnter(); }); };
+}
+
 ScriptAction Step(DriverContext& d, const std::string& args) {
     if (args != "next" && args != "prev")
         throw ScriptError("step takes next or prev");
@@ -168,7 +174,7 @@ const std::vector<ScriptVerb>& ScriptVerbs() {
         {"select", Select}, {"click", Click}, {"press", Press},      {"hover", Hover},
         {"type", Type},     {"step", Step},   {"line", Line},        {"track", Track},
         {"tick", Tick},     {"wait", Wait},   {"print", ParsePrint}, {"state", ParseState},
-        {"answer", Answer}, {"close", Close},
+        {"answer", Answer}, {"close", Close}, {"enter", Enter},
     };
     return verbs;
 }

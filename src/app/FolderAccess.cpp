@@ -20,7 +20,8 @@ bool TForm1::TakeFolder(bool readOnly) {
     const Text question = "The folder \"" + Sys().Files().Folder() +
                           "\" is open in another window of this program" + process +
                           ".\r\n\r\nOpen it read-only? No file in the folder is then written "
-                          "or changed. No quits.";
+                          "or changed but the answer history, which still records your "
+                          "answers. No quits.";
     if (!Sys().AskYesNo(kApplicationTitle, question))
         return false;
     OpenReadOnly();

@@ -47,15 +47,6 @@ void ResetStartState(TForm1& f) {
     s.ProgramVersion = GetVersionString();
 }
 
-void LoadRulesText(TForm1& f) {
-    f.state.RuleLines.clear();
-    if (PresentAndNotEmpty(f.Files(), kRulesFile)) {
-        f.state.RuleLines = ReadLines(f.Files(), kRulesFile);
-        if (f.DiagOn())
-            f.Label26.SetText("R97");
-    }
-}
-
 // Taller with "See Details" ticked, and taller still on a tall screen.
 void SizeForLearningMode(TForm1& f) {
     RunState& s = f.state;
@@ -218,8 +209,11 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::FormActivate() {
+    fitsScreen_ = true;
     ResetStartState(*this);
-    LoadRulesText(*this);
+    state.RuleLines.clear();
+    state.RulesSize = -1;
+    RefreshRulesText();
     state.StudyNotes.clear();
     LoadSettings();
     SizeForLearningMode(*this);

@@ -56,6 +56,7 @@ const std::map<std::string, Describer>& Table() {
         {"AnswerLetter", TextOf(&RunState::AnswerLetter)},
         {"ReferenceText", TextOf(&RunState::ReferenceText)},
         {"FigureFile", TextOf(&RunState::FigureFile)},
+        {"FigureWindowFile", TextOf(&RunState::FigureWindowFile)},
         {"AskedCodes", TextOf(&RunState::AskedCodes)},
         {"TrialRunning", FlagOf(&RunState::TrialRunning)},
         {"StartTime",

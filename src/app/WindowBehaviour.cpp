@@ -13,6 +13,18 @@ void TForm1::FormResize() {
         state.MaxHeight = Height();
 }
 
+void TForm1::SetBounds(int left, int top, int width, int height) {
+    const ScreenArea a =
+        fitsScreen_ ? Sys().AvailableArea(left + width / 2, top + height / 2) : ScreenArea{};
+    if (a.width > 0 && a.height > 0) {
+        width = std::min(width, a.width);
+        height = std::min(height, a.height);
+        left = std::clamp(left, a.left, a.left + a.width - width);
+        top = std::clamp(top, a.top, a.top + a.height - height);
+    }
+    Form::SetBounds(left, top, width, height);
+}
+
 void TForm1::ShowDetailsLine(int line, int column) {
     Memo3.SetSelection(static_cast<int>(Memo3.GetText().size()), 0);
     Memo3.ScrollCaret();

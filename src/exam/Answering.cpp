@@ -33,6 +33,7 @@ Text TwoDigits(long long n) {
 
 void TForm1::ShowQuestionBoxes() {
     Button2.Hide();
+    Button10.Hide();
     for (RichEdit* box : {&RichEdit1, &RichEdit2, &RichEdit3, &RichEdit4, &RichEdit5}) box->Show();
     for (int n = 1; n <= 4; ++n) {
         AnswerBox(n)->SetFontSize(9);
@@ -65,6 +66,7 @@ void TForm1::AnswerMouseDown(int number, MouseButton button) {
     RunState& s = state;
     Panel1.Hide();
     Button2.Hide();
+    Button10.Hide();
     // With no question on screen there is nothing to answer.
     if (RichEdit1.LineCount() == 0)
         return;

@@ -5,11 +5,24 @@
 
 #include "exam/QuestionChoice.h"
 #include "pool/PoolText.h"
+#include "ui/AnswerBoxes.h"
 #include "ui/TForm1.h"
 
 namespace ktq {
 
 void TForm1::ComboBox2Change() {
+    // A key typed after the code of the question shown, making a text that
+    // begins no code, was meant as an answer: the code stays, the key answers.
+    const Text typed = ComboBox2.GetText();
+    const Text& shown = state.QuestionCode;
+    if (ComboBox2.PickedIndex() < 0 && !shown.empty() && typed.size() == shown.size() + 1 &&
+        typed.compare(0, shown.size(), shown) == 0 && !BeginsSomeCode(state.QuestionBank, typed)) {
+        if (RichEdit* box = AnswerBoxForKey(*this, typed.back())) {
+            ComboBox2.SetText(shown);
+            box->UserMouseDown(MouseButton::Left);
+            return;
+        }
+    }
     // A code typed key by key is asked for once it is whole: its beginnings
     // would each show, and log, a question the user never meant to see.
     // A picked item, or a text that begins no code, goes through at once.
@@ -20,6 +33,18 @@ void TForm1::ComboBox2Change() {
     Button4.SetFontBold(true);
     Label22.SetText("");
     ShowQuestion(ComboBox2.GetText());
+    if (ComboBox2.PickedIndex() >= 0)
+        FocusOnAnswers();
+}
+
+void TForm1::ComboBox2Enter() {
+    if (!state.QuestionCode.empty() && ComboBox2.GetText() == state.QuestionCode)
+        FocusOnAnswers();
+}
+
+void TForm1::FocusOnAnswers() {
+    if (RichEdit1.Showing() && RichEdit1.LineCount() > 0)
+        SetFocus(AnswerBox(1));
 }
 
 void TForm1::UpDown1Click(UpDownArrow arrow) {

@@ -75,6 +75,20 @@ void TForm1::Button6Click() {
     ShowQuestionBoxes();
     Label5.SetText("0");
     ShowQuestion(s.ExamCodes.front());
+    ShowExamPosition();
+}
+
+void TForm1::ShowExamPosition() {
+    const RunState& s = state;
+    const bool running = s.ExamRunning && s.ExamPosition < s.ExamCodes.size();
+    if (running)
+        Label39.SetText("Question " + std::to_string(s.ExamPosition + 1) + " of " +
+                        std::to_string(s.ExamCodes.size()));
+    Label39.SetVisible(running);
+    // The trial's right answers and share belong to no exam, which tells
+    // nothing until its end.
+    Label7.SetVisible(!running);
+    Label15.SetVisible(!running);
 }
 
 Text TForm1::ExamLetterOfBox(int number) {
@@ -90,10 +104,12 @@ void TForm1::RecordExamAnswer(const Text& chosen) {
     s.ExamChosenLetters.push_back(chosen);
     Label5.SetText(std::to_string(s.ExamChosenLetters.size()));
     RecordAnswer(s.ExamChosenLetters.back(), AnswerMode::Exam);
-    if (++s.ExamPosition < s.ExamCodes.size())
+    if (++s.ExamPosition < s.ExamCodes.size()) {
         ShowQuestion(s.ExamCodes[s.ExamPosition]);
-    else
+        ShowExamPosition();
+    } else {
         FinishPracticeExam();
+    }
 }
 
 void TForm1::FinishPracticeExam() {
@@ -107,6 +123,7 @@ void TForm1::FinishPracticeExam() {
                         [this](const Text& code) { return StudyNoteOf(code).value_or(Text()); });
     s.ExamRunning = false;
     LockForExam(false);
+    ShowExamPosition();
 
     Memo1.Show();
     Button9.SetEnabled(false);
@@ -119,7 +136,6 @@ void TForm1::FinishPracticeExam() {
     Label5.SetText(std::to_string(done));
     Label7.SetText(std::to_string(right));
     Label15.SetText(PercentText(right, done));
-    Label15.Show();
 
     // Every exam is kept, newest last.
     const Text fileName = LevelFileName(s.LevelTag, ComboBox1.GetText(), kExamsSuffix);
@@ -138,6 +154,7 @@ void TForm1::AbandonPracticeExam() {
         return;
     s.ExamRunning = false;
     LockForExam(false);
+    ShowExamPosition();
     s.ExamCodes.clear();
     s.ExamAnswerOrders.clear();
     s.ExamCorrectLetters.clear();

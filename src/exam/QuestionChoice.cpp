@@ -26,6 +26,14 @@ bool IsUnfinishedCode(const LineList& bank, const Text& typed) {
     return begins;
 }
 
+bool BeginsSomeCode(const LineList& bank, const Text& typed) {
+    for (const Text& entry : bank) {
+        if (GetField(entry, kTab, 1).compare(0, typed.size(), typed) == 0)
+            return true;
+    }
+    return false;
+}
+
 bool QualifiesForDraw(const Text& entry, const Text& askedCodes, bool figuresAvailable) {
     if (entry.empty())
         return false;

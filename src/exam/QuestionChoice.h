@@ -19,6 +19,9 @@ std::size_t FindEntryByCodeOrLast(const LineList& bank, const Text& code);
 // whole code: a code still being typed, key by key.
 bool IsUnfinishedCode(const LineList& bank, const Text& typed);
 
+// True when `typed` is some entry's whole code or the beginning of one.
+bool BeginsSomeCode(const LineList& bank, const Text& typed);
+
 // An entry may be drawn when it is not empty, its code is not among the
 // asked codes, and it needs no figure unless figures can be shown.
 bool QualifiesForDraw(const Text& entry, const Text& askedCodes, bool figuresAvailable);

@@ -47,6 +47,7 @@ void ResetDisplay(TForm1& form) {
     form.Button9.SetEnabled(false);
     form.Panel1.Hide();
     form.Button2.Hide();
+    form.Button10.Hide();
     form.Memo3.Clear();
     form.state.CorrectLetter.clear();
     form.state.FigureFile.clear();

@@ -97,14 +97,18 @@ Text PercentWithOneDecimal(double share) {
     return buf;
 }
 
-LineList ProgressReportLines(const ProgressView& view) {
+LineList ProgressReportLines(const ProgressView& view, const Text& madeAt) {
     const ProgressRow& w = view.whole;
+    const Text columns = "\tIn bank\tSeen\tLast right\tAnswers\tRight\tNot known";
     LineList lines;
+    lines.push_back("Progress report: " + w.code + ", " + madeAt);
     lines.push_back(w.code + ": " + std::to_string(w.inBank) + " in bank, " +
                     std::to_string(w.seen) + " seen, " + std::to_string(w.lastRight) +
                     " last right, " + std::to_string(w.answers) + " answers, " +
                     std::to_string(w.right) + " right");
+    lines.push_back("Sub-element" + columns);
     for (const ProgressRow& r : view.subelements) lines.push_back(RowLine(r));
+    lines.push_back("Group" + columns);
     for (const ProgressRow& r : view.groups) lines.push_back(RowLine(r));
     lines.push_back("Chance of passing\t" + PercentWithOneDecimal(view.passChance));
     return lines;

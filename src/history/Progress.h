@@ -38,9 +38,11 @@ ProgressView BuildProgress(const LineList& codes, const StudyHistory& history,
 // "12.3%".
 Text PercentWithOneDecimal(double share);
 
-// The report: a header line with the whole pool, one TAB-separated line per
-// sub-element (code, in bank, seen, last right, answers, right, not known), the same
-// per group, then the chance of passing.
-LineList ProgressReportLines(const ProgressView& view);
+// The report: a title naming the pool and when the report was made
+// (`madeAt`), a line with the whole pool, then under a line of column
+// headings one TAB-separated line per sub-element (code, in bank, seen, last
+// right, answers, right, not known), the same per group, then the chance of
+// passing.
+LineList ProgressReportLines(const ProgressView& view, const Text& madeAt);
 
 }  // namespace ktq

@@ -70,6 +70,22 @@ const std::unordered_map<std::string_view, Action>& Actions() {
     return actions;
 }
 
+bool IsSuperscript(pugi::xml_node text) {
+    const pugi::xml_node align = text.parent().child("w:rPr").child("w:vertAlign");
+    return std::string_view(align.attribute("w:val").value()) == "superscript";
+}
+
+// A raised text as plain text shows it: the superscript digits the code page
+// has, otherwise a caret before it ("10^-6"), as one would type it.
+std::string Superscripted(std::string_view raised) {
+    static const char* const kRaised[] = {"\xC2\xB9", "\xC2\xB2", "\xC2\xB3"};
+    if (raised.find_first_not_of("123") != std::string_view::npos)
+        return "^" + std::string(raised);
+    std::string out;
+    for (char c : raised) out += kRaised[c - '1'];
+    return out;
+}
+
 class BodyReader {
   public:
     WordBody Read(pugi::xml_node body) {
@@ -93,6 +109,7 @@ class BodyReader {
                 }
             }
         }
+        EndRaised();
         if (!line_.empty())
             EndLine();
         return std::move(out_);
@@ -106,13 +123,21 @@ class BodyReader {
         const auto found = Actions().find(node.name());
         if (found == Actions().end())
             return true;
+        const bool raised = found->second == Action::Text && IsSuperscript(node);
+        if (!raised && found->second != Action::Skip && found->second != Action::Picture)
+            EndRaised();
         switch (found->second) {
             case Action::Paragraph:
                 outer_.push_back(std::move(line_));
                 line_.clear();
                 return true;
             case Action::Text:
-                for (pugi::xml_node piece : node.children()) AppendText(piece.value());
+                for (pugi::xml_node piece : node.children()) {
+                    if (raised)
+                        raised_ += piece.value();
+                    else
+                        AppendText(piece.value());
+                }
                 return false;
             case Action::Tab:
                 line_ += '\t';
@@ -135,6 +160,7 @@ class BodyReader {
     void Leave(pugi::xml_node node) {
         if (node.type() != pugi::node_element || std::string_view(node.name()) != "w:p")
             return;
+        EndRaised();
         EndLine();
         line_ = std::move(outer_.back());
         outer_.pop_back();
@@ -147,6 +173,14 @@ class BodyReader {
             else
                 line_ += c;
         }
+    }
+
+    // Raised runs side by side are one raised text ("-" and "6").
+    void EndRaised() {
+        if (raised_.empty())
+            return;
+        AppendText(Superscripted(raised_));
+        raised_.clear();
     }
 
     void AddPicture(pugi::xml_node node) {
@@ -163,6 +197,7 @@ class BodyReader {
 
     WordBody out_;
     std::string line_;
+    std::string raised_;
     // The unfinished lines of the paragraphs around a nested one (a text
     // box inside a paragraph).
     std::vector<std::string> outer_;

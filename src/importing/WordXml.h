@@ -27,7 +27,9 @@ struct WordBody {
 
 // The runs' text joined; a tab as TAB, a line break as a new line, a
 // non-breaking hyphen as "-", a soft hyphen as nothing; deleted revisions
-// left out, inserted ones kept. The XML is parsed in place.
+// left out, inserted ones kept; a superscript of the digits 1 to 3 as the
+// code page's raised digits, any other after a caret ("10^-6"), subscripts
+// plain. The XML is parsed in place.
 WordBody ReadWordBody(std::string& xml);
 
 struct Relationship {

@@ -32,6 +32,7 @@ class HeadlessPlatform : public Platform {
     void ShowMessage(const Text& title, const Text& text) override;
     bool AskYesNo(const Text& title, const Text& text) override;
     int ScreenHeight() override { return screenHeight_; }
+    ScreenArea AvailableArea(int, int) override { return area_; }
     SettingsStore& Settings() override { return *settings_; }
     void OpenWithViewer(const Text& file) override;
     FileSystem& Files() override { return *files_; }
@@ -40,7 +41,12 @@ class HeadlessPlatform : public Platform {
     void SetNow(DateTime t) { now_ = t; }
     void Advance(std::int64_t ms) { now_.ms += ms; }
     void SetCounter(std::uint64_t c) { counter_ = c; }
-    void SetScreenHeight(int h) { screenHeight_ = h; }
+    // The whole screen is free for windows unless an area is set after.
+    void SetScreenHeight(int h) {
+        screenHeight_ = h;
+        area_.height = h;
+    }
+    void SetAvailableArea(ScreenArea a) { area_ = a; }
     void SetParameters(std::vector<Text> p) { parameters_ = std::move(p); }
     // The reply to the next question asked.
     void QueueReply(bool yes) { replies_.push_back(yes); }
@@ -52,6 +58,7 @@ class HeadlessPlatform : public Platform {
     DateTime now_;
     std::uint64_t counter_ = 0;
     int screenHeight_ = 1080;
+    ScreenArea area_{0, 0, 1920, 1080};
     std::vector<Text> parameters_;
     std::deque<bool> replies_;
 };

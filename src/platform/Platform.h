@@ -13,6 +13,10 @@
 
 namespace ktq {
 
+struct ScreenArea {
+    int left = 0, top = 0, width = 0, height = 0;
+};
+
 class Platform {
   public:
     virtual ~Platform() = default;
@@ -29,6 +33,10 @@ class Platform {
     // A modal question with Yes and No buttons; true when Yes was chosen.
     virtual bool AskYesNo(const Text& title, const Text& text) = 0;
     virtual int ScreenHeight() = 0;
+    // The part of the screen showing the point (else the main screen) that
+    // windows may take: without panels and docks, in the desktop's scaled
+    // pixels. Empty when there is no screen.
+    virtual ScreenArea AvailableArea(int x, int y) = 0;
     virtual SettingsStore& Settings() = 0;
     // Hands a file to the desktop's default viewer; the outcome is ignored.
     virtual void OpenWithViewer(const Text& file) = 0;

@@ -87,7 +87,7 @@ ProgressView TForm1::Progress() {
 LineList TForm1::ProgressReport() {
     if (!history_)
         return {};
-    LineList lines = ProgressReportLines(Progress());
+    LineList lines = ProgressReportLines(Progress(), FormatIsoDateTime(Sys().Now()));
     const LineList outlook = ExamOutlookLines();
     lines.insert(lines.end(), outlook.begin(), outlook.end());
     return lines;

@@ -67,6 +67,15 @@ void TForm1::ShowFigureOf(const Text& record) {
     Image1.SetPicture(name, picture.width, picture.height);
     Panel1.Show();
     Button2.Show();
+    Button10.Show();
+}
+
+void TForm1::Button10Click() {
+    if (state.FigureFile.empty() || !Button10.Showing())
+        return;
+    state.FigureWindowFile = state.FigureFile;
+    if (OnFigureWindowRequested)
+        OnFigureWindowRequested(state.FigureFile);
 }
 
 void TForm1::Button2Click() {

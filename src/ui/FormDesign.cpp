@@ -122,6 +122,8 @@ const Design kDesign[] = {
     {"Button8", 312, 38, 97, 17, "Progress", "Where you stand: progress by sub-element and group, and the chance of passing", Look::Window, kShown, kOff, kFace},
     // In the strip between the answer boxes and the status line.
     {"Button9", 705, 353, 97, 16, "Don't know", "Say you do not know: shows the answer and counts as not known (keys 0 or ?)", Look::Window, kShown, kOff, kFace},
+    {"Label39", 416, 17, 105, 13, "", "", Look::WindowBold, kHidden, kOn, kFace},
+    {"Button10", 712, 16, 105, 16, "Enlarge Figure", "Show the figure in a window of its own, to zoom into", Look::Window, kHidden, kOn, kFace},
     // Question area and details row.
     {"Memo1", 112, 56, 690, 297, "", "", Look::Arial9, kShown, kOn, kWin},
     {"Memo4", 216, 56, 633, 33, "Memo4", "", Look::Window, kHidden, kOn, kWin},

@@ -3,6 +3,7 @@
 // The working state that every handler of the window shares. Names are the
 // ones the whole program uses; starting values are those at load, before the
 // window exists (numbers 0, flags false, texts and lists empty).
+#include <cstdint>
 #include <vector>
 
 #include "history/DrillSchedule.h"
@@ -50,11 +51,17 @@ struct RunState {
     LineList PoolCodes;
     LineList StudyNotes;
     LineList RuleLines;
+    // The size and time of the rules text RuleLines were read from (size -1:
+    // none read), so a text copied in or changed later is read when needed.
+    std::int64_t RulesSize = -1;
+    std::int64_t RulesModified = 0;
     Text SectionSign;
     Text AvailableImages;
 
     // Current question.
     Text QuestionCode;
+    // The figure last asked for in a window of its own.
+    Text FigureWindowFile;
     Text CorrectLetter;
     Text AnswerLetter;
     Text ReferenceText;

@@ -27,6 +27,7 @@ void TForm1::BindEvents() {
     Button9.OnClick = [this] { Button9Click(); };
     Button2.OnClick = [this] { Button2Click(); };
     ComboBox2.OnChange = [this] { ComboBox2Change(); };
+    ComboBox2.OnEnter = [this] { ComboBox2Enter(); };
     UpDown1.OnClick = [this](UpDownArrow a) { UpDown1Click(a); };
     Memo2.OnChange = [this] { Edit3Change(); };
     Memo2.OnClick = [this] { Memo2Click(); };
@@ -44,6 +45,7 @@ void TForm1::BindEvents() {
     Edit3.OnChange = [this] { Edit3Change(); };
     Memo3.OnMouseDown = [this](MouseButton) { Memo3MouseDown(); };
     Image1.OnClick = [this] { Image1Click(); };
+    Button10.OnClick = [this] { Button10Click(); };
     CheckBox3.OnClick = [this] { CheckBox3Click(); };
     Timer1.OnTimer = [this] { Timer1Timer(); };
     Timer2.OnTimer = [this] { Timer2Timer(); };
@@ -89,7 +91,9 @@ void TForm1::AddStatusNote(const Text& note) {
 
 void TForm1::ClearStatusNotes() {
     // A read-only folder is said for as long as it lasts.
-    Label38.SetText(state.ReadOnlyFolder ? "Read-only: nothing is written to this folder." : "");
+    Label38.SetText(state.ReadOnlyFolder
+                        ? "Read-only: only the answer history is written to this folder."
+                        : "");
 }
 
 void TForm1::Announce(const Text& words) {
@@ -138,14 +142,14 @@ std::vector<Control*> TForm1::TabOrder() const {
     // row of buttons under the chooser, the notice and the question area,
     // then the details row.
     auto* self = const_cast<TForm1*>(this);
-    return {&self->ComboBox1, &self->Button1,   &self->Button4,   &self->ComboBox2,
-            &self->UpDown1,   &self->Memo2,     &self->Button6,   &self->Button2,
-            &self->CheckBox2, &self->TrackBar1, &self->CheckBox1, &self->CheckBox4,
-            &self->Button8,   &self->Button3,   &self->Button7,   &self->Button5,
-            &self->Panel2,    &self->CheckBox3, &self->Memo1,     &self->Memo4,
-            &self->RichEdit1, &self->RichEdit2, &self->RichEdit3, &self->RichEdit4,
-            &self->RichEdit5, &self->Button9,   &self->Panel1,    &self->ListBox1,
-            &self->Edit1,     &self->Edit2,     &self->Edit3,     &self->Memo3};
+    return {
+        &self->ComboBox1, &self->Button1,   &self->Button4,   &self->ComboBox2, &self->UpDown1,
+        &self->Memo2,     &self->Button6,   &self->Button2,   &self->CheckBox2, &self->TrackBar1,
+        &self->CheckBox1, &self->CheckBox4, &self->Button8,   &self->Button3,   &self->Button7,
+        &self->Button5,   &self->Button10,  &self->Panel2,    &self->CheckBox3, &self->Memo1,
+        &self->Memo4,     &self->RichEdit1, &self->RichEdit2, &self->RichEdit3, &self->RichEdit4,
+        &self->RichEdit5, &self->Button9,   &self->Panel1,    &self->ListBox1,  &self->Edit1,
+        &self->Edit2,     &self->Edit3,     &self->Memo3};
 }
 
 }  // namespace ktq

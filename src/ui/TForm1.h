@@ -85,6 +85,8 @@ class TForm1 : public Form {
     CheckBox CheckBox4{"CheckBox4", this};  // "Weakest first"
     Button Button8{"Button8", this};        // "Progress"
     Button Button9{"Button9", this};        // "Don't know"
+    Label Label39{"Label39", this};         // "Question n of N" in a practice exam
+    Button Button10{"Button10", this};      // "Enlarge Figure"
 
     Memo Memo1{"Memo1", this};
     Memo Memo4{"Memo4", this};
@@ -135,6 +137,9 @@ class TForm1 : public Form {
     void OpenReadOnly();
     void FormCreate();
     void FormActivate();
+    // Once the window is up, its place and size stay within the free area
+    // of the screen it is on, whatever the place saved or the height asked.
+    void SetBounds(int left, int top, int width, int height) override;
     void FormClose();
     void FormResize();
     void ShowDetailsLine(int line, int column);
@@ -170,6 +175,9 @@ class TForm1 : public Form {
     void Timer1Timer();
     void TrackBar1Change();
     void ComboBox2Change();
+    void ComboBox2Enter();
+    // The focus goes where the answer keys answer the question shown.
+    void FocusOnAnswers();
     void UpDown1Click(UpDownArrow arrow);
     void Memo2MouseDown();
     void Memo2Click();
@@ -182,6 +190,8 @@ class TForm1 : public Form {
     std::vector<int> DueForecastNow(int days);
     void SetTargetRetention(int percent);
     void AbandonPracticeExam();
+    // "Question n of N" while an exam runs; the trial's counters make way.
+    void ShowExamPosition();
     // The trial's counters again where an exam showed its own.
     void RestoreTrialCounters();
     // Memo1 gives way to the question and answer boxes.
@@ -200,12 +210,17 @@ class TForm1 : public Form {
     void Edit1Change();
     void Edit3Change();
     void LookupReference();
+    // Reads the rules text again when it appeared, changed or went since it
+    // was last read.
+    void RefreshRulesText();
     void Button7Click();
     void FindAvailableImages();
     // The figure step of ShowQuestion, on the chosen record.
     void ShowFigureOf(const Text& record);
     void Button2Click();
     void Image1Click();
+    // The figure shown, in a window of its own to zoom into.
+    void Button10Click();
     void CheckBox2Click();
     Text DecipherNote(const Text& text) const;
 
@@ -238,6 +253,8 @@ class TForm1 : public Form {
     void SayWhenPlanDone();
     // The front end's progress window; the driver prints the report instead.
     std::function<void()> OnProgressRequested;
+    // The skin opens the figure file in its own window.
+    std::function<void(const Text&)> OnFigureWindowRequested;
 
   private:
     // Private helpers of the subsystems, one block each.
@@ -257,6 +274,7 @@ class TForm1 : public Form {
     void ShowHistoryNotes(const std::vector<Text>& notes);
     std::string HistoryStamp();
     Platform& platform_;
+    bool fitsScreen_ = false;
     std::unique_ptr<StudyHistory> history_;
     std::unique_ptr<FileSystem> readOnlyFiles_;
 };

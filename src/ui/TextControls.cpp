@@ -106,6 +106,14 @@ bool ComboBox::UserPick(int index) {
     return true;
 }
 
+bool ComboBox::UserEnter() {
+    if (!Usable())
+        return false;
+    if (OnEnter)
+        OnEnter();
+    return true;
+}
+
 void ComboBox::Describe(PropertyList& out) const {
     out.emplace_back("text", text_);
     out.emplace_back("items", JoinLines(items_, "\\n"));

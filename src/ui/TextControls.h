@@ -86,6 +86,9 @@ class ComboBox : public TextControl {
     bool TakesTyping() const override { return true; }
     bool UserType(const Text& t) override;
     bool UserPick(int index);
+    // Enter pressed in the entry: the text stays as it is.
+    bool UserEnter();
+    Handler OnEnter;
     // The item the user picked for the text now shown; -1 when it was typed
     // or set otherwise. Items may show the same text.
     int PickedIndex() const { return pickedIndex_; }

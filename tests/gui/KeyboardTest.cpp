@@ -153,7 +153,12 @@ TEST_F(KeyboardTest, AFocusedAnswerBoxIsPressedWithSpaceOrEnterAndShowsItsFocus)
     QTextEdit* box = Box(RightBox());
     const QImage plain = box->grab().toImage();
     box->setFocus(Qt::TabFocusReason);
-    EXPECT_NE(box->grab().toImage(), plain);  // a focus frame
+    const QImage focused = box->grab().toImage();
+    EXPECT_NE(focused, plain);  // a focus frame
+    // Round the mark's margin too, not the text alone beside a pale strip.
+    const QPoint margin(3, box->height() / 2), text(box->width() / 2, box->height() / 2);
+    EXPECT_NE(focused.pixel(margin), plain.pixel(margin));
+    EXPECT_EQ(focused.pixel(margin), focused.pixel(text));
 
     QTest::keyClick(box, Qt::Key_Space);
     EXPECT_EQ(form->state.CorrectCount, 1);
@@ -229,6 +234,27 @@ TEST_F(KeyboardTest, LeavingTheChooserAfterAStepShowsNothingAgain) {
     QTest::mouseClick(WidgetOf<QPushButton>(form->Button4), Qt::LeftButton);
     EXPECT_EQ(CountInLog("T1A01"), 1);
     EXPECT_EQ(CountInLog("T1A02"), 1);
+}
+
+// Guards against the answer keys going into the chooser after a code was
+// chosen: "T1A031" showed the bank's last question and answered nothing.
+TEST_F(KeyboardTest, AChosenCodeLeavesTheAnswerKeysAnswering) {
+    Prepare();
+    Activate();
+    auto* box = WidgetOf<QComboBox>(form->ComboBox2);
+    box->lineEdit()->setFocus();
+    QTest::keyClicks(box->lineEdit(), "T1A031");
+    EXPECT_EQ(form->ComboBox2.GetText(), "T1A03");
+    EXPECT_EQ(form->state.DoneCount, 1);
+    QTest::keyClick(box->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(FocusedControl(), form->AnswerBox(1));
+
+    box->setCurrentIndex(1);
+    emit box->activated(1);
+    ASSERT_EQ(FocusedControl(), form->AnswerBox(1));
+    Key(Qt::Key_B);
+    EXPECT_EQ(form->state.QuestionCode, "T1A02");
+    EXPECT_EQ(form->state.DoneCount, 2);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QTest>
 #include <QTextEdit>
@@ -79,7 +80,7 @@ TEST_F(ProgressWindowTest, OpensFollowsTheAnswersAndSavesItsReport) {
 
     w->RetentionBox()->setValue(0.8);
     EXPECT_EQ(form->state.TargetRetentionPercent, 80);
-    EXPECT_TRUE(w->DueLabel()->text().startsWith("Due now: "));
+    EXPECT_TRUE(w->DueLabel()->text().startsWith("Due today: "));
 
     ExamDatePanel* exam = w->ExamPanel();
     QTest::keyClicks(exam->DateField(), "2099-01-01");
@@ -92,6 +93,29 @@ TEST_F(ProgressWindowTest, OpensFollowsTheAnswersAndSavesItsReport) {
     EXPECT_EQ(w->StatusLabel()->text(), "Saved as KTQTech 2026 ^ Progress.txt");
     EXPECT_TRUE(folder.Exists("KTQTech 2026 ^ Progress.txt"));
     Screenshot("progress-window.png", w);
+}
+
+// Guards against a window larger than the screen, whose buttons could not be
+// reached, a due count beside a forecast that said otherwise, and charts
+// that took the focus without showing it.
+TEST_F(ProgressWindowTest, FitsTheScreenAgreesWithItsForecastAndShowsTheFocus) {
+    StartTrial();
+    QTest::mouseClick(WidgetOf<QPushButton>(form->Button8), Qt::LeftButton);
+    ProgressWindow* w = skin->Progress();
+    const QSize free = w->screen()->availableGeometry().size();
+    EXPECT_LE(w->frameGeometry().width(), free.width());
+    EXPECT_LE(w->frameGeometry().height(), free.height());
+    const int today = form->DueForecastNow(14).front();
+    EXPECT_TRUE(w->DueLabel()->text().startsWith(QString("Due today: %1 (").arg(today)));
+    skin->Window().lower();
+    w->raise();
+    w->activateWindow();
+    QTRY_VERIFY(QApplication::activeWindow() == w);
+    for (QWidget* chart : {w->DayChart(), w->ForecastChart()}) {
+        const QImage plain = chart->grab().toImage();
+        chart->setFocus(Qt::TabFocusReason);
+        EXPECT_NE(chart->grab().toImage(), plain) << chart->accessibleName().toStdString();
+    }
 }
 
 }  // namespace

@@ -5,12 +5,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
+#include <QWheelEvent>
 #include <cstdlib>
 
 #include "GuiFixture.h"
+#include "ui/qt/FigureWindow.h"
 
 namespace ktq::guitest {
 namespace {
@@ -107,6 +110,35 @@ TEST_F(TrialTest, AFigureQuestionShowsItsPictureAndDetailsGrowTheWindow) {
     EXPECT_EQ(skin->Window().frameGeometry().height(), form->Height());
     EXPECT_TRUE(skin->WidgetOf(form->Memo3)->isVisible());
     Screenshot("details-shown.png");
+}
+
+// Guards against figures too small to read: the figure's own window shows
+// it as large as the screen allows, zooms by key and wheel, closes by Escape.
+TEST_F(TrialTest, AFigureOpensInAWindowOfItsOwnThatZooms) {
+    const std::string picture = folder.PathOf("T-1.jpg").string();
+    ASSERT_EQ(std::system(("convert -size 1845x1455 xc:white '" + picture + "'").c_str()), 0);
+    StartTrial();
+    QTest::keyClicks(WidgetOf<QComboBox>(form->ComboBox2)->lineEdit(), "T1A02");
+    auto* enlarge = WidgetOf<QPushButton>(form->Button10);
+    ASSERT_TRUE(enlarge->isVisible());
+    enlarge->setFocus();
+    QTest::keyClick(enlarge, Qt::Key_Space);
+    FigureWindow* w = skin->Figure();
+    ASSERT_TRUE(w != nullptr && w->isVisible());
+    const QSize free = w->screen()->availableGeometry().size();
+    EXPECT_TRUE(w->width() <= free.width() && w->height() <= free.height());
+    EXPECT_GT(1845 * w->Zoom(), 1.5 * form->Image1.Width());
+
+    const double whole = w->Zoom();
+    QTest::keyClick(w, Qt::Key_Plus);
+    EXPECT_GT(w->Zoom(), whole);
+    QWheelEvent back(QPointF(9, 9), w->mapToGlobal(QPointF(9, 9)), {}, {0, -120}, Qt::NoButton,
+                     Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(w->viewport(), &back);
+    EXPECT_NEAR(w->Zoom(), whole, 1e-9);
+    QTest::keyClick(w, Qt::Key_Escape);
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_TRUE(skin->WidgetOf(form->Panel1)->isVisible());  // the panel as it was
 }
 
 }  // namespace

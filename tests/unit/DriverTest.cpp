@@ -63,7 +63,7 @@ TEST(Driver, ReadOnlyWritesNoFile) {
         "select tech 2026.txt\nclick Button1\nclick Button3\n"
         "print Label20.text\nprint Label38.text\n",
         "--read-only", folder);
-    EXPECT_EQ(r.out, "2\nRead-only: nothing is written to this folder.\n");
+    EXPECT_EQ(r.out, "2\nRead-only: only the answer history is written to this folder.\n");
     for (const char* name :
          {"qfile.txt", "qstns.txt", "qstnslog.txt", "SWOT Extract ^ tech 2026.txt"})
         EXPECT_FALSE(folder.Exists(name)) << name;

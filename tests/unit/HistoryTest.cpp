@@ -106,9 +106,12 @@ TEST_F(HistoryProgram, TwoRunsAddUpAndAQuestionRightWithinTheDayIsNearlyCertain)
         p.program->Platform().Advance(3600'000);
         Answer(f, true);
         const LineList report = f.ProgressReport();
-        EXPECT_EQ(report.front(),
-                  "KTQTech 2026: 2 in bank, 1 seen, 1 last right, 3 answers, 2 right");
-        EXPECT_EQ(report[1], "T1\t2\t1\t1\t3\t2\t0");
+        ASSERT_GE(report.size(), 4u);
+        EXPECT_EQ(report[0], "Progress report: KTQTech 2026, " +
+                                 FormatIsoDateTime(p.program->Platform().Now()));
+        EXPECT_EQ(report[1], "KTQTech 2026: 2 in bank, 1 seen, 1 last right, 3 answers, 2 right");
+        EXPECT_EQ(report[2], "Sub-element\tIn bank\tSeen\tLast right\tAnswers\tRight\tNot known");
+        EXPECT_EQ(report[3], "T1\t2\t1\t1\t3\t2\t0");
         EXPECT_GT(f.History()->RecallAt("T1A01", p.program->Platform().UtcNowMs()), 0.99);
         EXPECT_EQ(f.History()->RecallAt("T1A02", 0), 0.0);
     });
@@ -133,7 +136,8 @@ TEST_F(HistoryProgram, DontKnowIsWrongEverywhereButKeptAsNotKnown) {
         EXPECT_EQ(result.front(), "Result: FAIL, 0 of 1 correct (1 needed to pass)");
         EXPECT_NE(std::find(result.begin(), result.end(), "---> Answer selected : ?"),
                   result.end());
-        const Text subelement = f.ProgressReport()[1];
+        const Text subelement =
+            f.ProgressReport()[3];  // below the title, the pool and the headings
         EXPECT_EQ(GetField(subelement, kTab, 5), "2");  // answers
         EXPECT_EQ(GetField(subelement, kTab, 6), "0");  // right
         EXPECT_EQ(GetField(subelement, kTab, 7), "2");  // not known

@@ -171,6 +171,9 @@ TEST_F(PracticeExamSession, TheTrialIsLeftAsItWasAroundAnExam) {
     EXPECT_FALSE(form().ComboBox2.Enabled());
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(form().state.QuestionCode, form().state.ExamCodes[static_cast<std::size_t>(i)]);
+        EXPECT_EQ(form().Label39.GetText(), "Question " + std::to_string(i + 1) + " of 4");
+        EXPECT_TRUE(form().Label39.Visible() && !form().Label7.Visible() &&
+                    !form().Label15.Visible());
         i % 2 == 0 ? PressRight() : PressWrong();
         Ticks(1);  // no feedback colours, no advance by the timer
         EXPECT_EQ(form().AnswerBox(1)->GetFont().color, kBlue);
@@ -180,6 +183,7 @@ TEST_F(PracticeExamSession, TheTrialIsLeftAsItWasAroundAnExam) {
     EXPECT_EQ(form().state.CorrectCount, before.CorrectCount);
     EXPECT_EQ(form().state.IncorrectList, before.IncorrectList);
     EXPECT_EQ(form().Label7.GetText(), "2");
+    EXPECT_TRUE(!form().Label39.Visible() && form().Label7.Visible() && form().Label15.Visible());
     EXPECT_TRUE(form().Button6.Enabled() && form().ComboBox2.Enabled());
     EXPECT_EQ(ReadLines(form().Files(), kExams).front(),
               "Result: FAIL, 2 of 4 correct (3 needed to pass)");
@@ -232,6 +236,7 @@ TEST_F(PracticeExamSession, AnAbandonedExamRecordsNothing) {
     EXPECT_FALSE(form().state.ExamRunning);
     EXPECT_TRUE(form().state.TrialRunning);
     EXPECT_EQ(form().Label5.GetText(), "0");
+    EXPECT_TRUE(!form().Label39.Visible() && form().Label15.Visible());
     EXPECT_FALSE(FileExists(form().Files(), kExams));
 }
 

@@ -67,6 +67,22 @@ TEST_F(PublishedPoolTest, TheTextCopyIsWhatSavingAsPlainTextGives) {
               "amplifier\r\na1\r\na2\r\nb1\r\n15 W box\r\n");
 }
 
+TEST_F(PublishedPoolTest, RaisedTextKeepsItsMeaningAndLoweredTextStaysPlain) {
+    const auto run = [](const char* align, const char* text) {
+        return std::string("<w:r><w:rPr><w:vertAlign w:val=\"") + align + "\"/></w:rPr><w:t>" +
+               text + "</w:t></w:r>";
+    };
+    StartWith(
+        WriteZip(DocxParts(Para("P = I</w:t></w:r>" + run("superscript", "2") + "<w:r><w:t> x R") +
+                           Para("10</w:t></w:r>" + run("superscript", "-") +
+                                run("superscript", "6") + "<w:r><w:t> F") +
+                           Para("m</w:t></w:r>" + run("superscript", "13") + run("baseline", "H") +
+                                run("subscript", "2") + "<w:r><w:t>O") +
+                           Para("x</w:t></w:r>" + run("superscript", "n") + "<w:r><w:t>"))));
+    EXPECT_EQ(folder.Read(kCopy),
+              "\xEF\xBB\xBFP = I\xC2\xB2 x R\r\n10^-6 F\r\nm\xC2\xB9\xC2\xB3H2O\r\nx^n\r\n");
+}
+
 TEST_F(PublishedPoolTest, PicturesBecomeTheFiguresNamedInSortedOrderReplacingNothing) {
     const std::string jpeg = WriteJpeg({}), png = WritePng();
     folder.Write("T-4.jpg", "my own");

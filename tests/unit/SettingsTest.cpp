@@ -228,6 +228,48 @@ TEST(Settings, AWindowPlacedBeyondEveryScreenComesBack) {
     EXPECT_EQ(program.Form().Left(), 100);
 }
 
+// Guards against a window running off a scaled screen: the saved place used
+// as it was, learning mode's height reaching below the screen's edge.
+struct ScaledScreen {
+    const char* name;
+    int width, height;
+    double scale;
+};
+
+class ScaledScreenTest : public ::testing::TestWithParam<ScaledScreen> {};
+
+TEST_P(ScaledScreenTest, TheWindowStaysWithinTheFreeArea) {
+    const ScaledScreen s = GetParam();
+    // In the desktop's scaled pixels, less a panel along the top.
+    const int high = static_cast<int>(s.height / s.scale);
+    const ScreenArea area{0, 30, static_cast<int>(s.width / s.scale), high - 30};
+    WorkingFolder folder;
+    MemorySettingsStore store;
+    store.WriteText(kSettingsSection, "KTQExamsLeft", "150");
+    store.WriteText(kSettingsSection, "KTQExamsTop", "150");
+    Program program(folder, store, {}, high);
+    program.Platform().SetAvailableArea(area);
+    program.Start();
+    TForm1& f = program.Form();
+    for (const char* step : {"started", "learning mode"}) {
+        SCOPED_TRACE(step);
+        EXPECT_GE(f.Left(), area.left);
+        EXPECT_GE(f.Top(), area.top);
+        EXPECT_LE(f.Left() + f.Width(), area.left + area.width);
+        EXPECT_LE(f.Top() + f.Height(), area.top + area.height);
+        EXPECT_LE(f.Memo3.Top() + f.Memo3.Height(), f.Height());
+        f.RunGuarded([&] { f.CheckBox1.UserClick(); });
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Scales, ScaledScreenTest,
+                         ::testing::Values(ScaledScreen{"Small", 1366, 768, 1.0},
+                                           ScaledScreen{"SmallAt125", 1366, 768, 1.25},
+                                           ScaledScreen{"SmallAt150", 1366, 768, 1.5},
+                                           ScaledScreen{"FullHdAt150", 1920, 1080, 1.5},
+                                           ScaledScreen{"FullHdAt200", 1920, 1080, 2.0}),
+                         [](const auto& row) { return row.param.name; });
+
 TEST(Notice, StaysUpForTwentyTicksAndTheChoiceCountsAtTheNextStart) {
     WorkingFolder folder;
     MemorySettingsStore store;

@@ -73,6 +73,8 @@ TEST_F(FiguresTest, PngServesWhereNoJpegOfTheNameIs) {
     EXPECT_EQ(form().Image1.PictureWidth(), 640);
     ShowFigure("in figure T-1?");
     EXPECT_EQ(form().state.FigureFile, "T-1.jpg");
+    Guarded([&] { form().Button10.UserClick(); });  // its own window
+    EXPECT_EQ(form().state.FigureWindowFile, "T-1.jpg");
 }
 
 TEST_F(FiguresTest, PictureCutInsideItsDataIsReportedNotShown) {

@@ -101,6 +101,21 @@ TEST_F(RulesTest, VanishedRulesTextIsReportedAndTheButtonStays) {
     EXPECT_TRUE(form().Button7.Enabled());
 }
 
+// Guards against a rules text copied in while the program runs being found
+// by nothing until a restart, and a lookup without one saying nothing.
+using RulesCopiedInLater = testsupport::StudyTest;
+
+TEST_F(RulesCopiedInLater, AreReadAtTheNextLookup) {
+    Start();
+    form().Edit3.SetText("[97.3(a)(4)]");
+    EXPECT_TRUE(Contains(form().Memo3.GetText(), "47 CFR Part 97"));
+    folder.Write("rule97.txt", JoinLines(Rules(), "\r\n") + "\r\n");
+    form().Memo3.Clear();
+    form().Edit3.SetText("[97.305]");
+    EXPECT_FALSE(Contains(form().Memo3.GetText(), "47 CFR Part 97"));
+    EXPECT_TRUE(Contains(form().Memo3.GetText(), "(a) Any emission."));
+}
+
 // Guards against the section sign of a UTF-8 rules text, two bytes there, so
 // that no heading was ever found.
 using RulesSavedAsUtf8 = testsupport::StudyTest;

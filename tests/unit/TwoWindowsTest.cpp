@@ -39,6 +39,8 @@ TEST(TwoWindows, TheSecondOpensTheFolderReadOnlyAndWritesNothing) {
     const std::string asked = "is open in another window of this program (process ";
     EXPECT_NE(p.program->Output().find(asked + std::to_string(::getpid())), std::string::npos);
     EXPECT_TRUE(f.state.ReadOnlyFolder);
+    // What is still written is said where the user decides.
+    EXPECT_NE(p.program->Output().find("but the answer history"), std::string::npos);
     EXPECT_EQ(f.ComboBox1.Items(), (LineList{"Tech Pool 2026-2030.txt"}));  // not the lock file
 
     p.Select("Tech Pool 2026-2030.txt");

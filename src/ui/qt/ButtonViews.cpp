@@ -57,12 +57,10 @@ class CheckBoxView : public ControlView {
 
 }  // namespace
 
-std::unique_ptr<ControlView> MakeButtonView(Button& c, QWidget* parent, SkinContext& skin) {
-    return std::make_unique<ButtonView>(c, parent, skin);
-}
-
-std::unique_ptr<ControlView> MakeCheckBoxView(CheckBox& c, QWidget* parent, SkinContext& skin) {
-    return std::make_unique<CheckBoxView>(c, parent, skin);
+std::unique_ptr<ControlView> MakeButtonViews(Control& c, QWidget* parent, SkinContext& skin) {
+    if (auto view = ViewIf<ButtonView, Button>(c, parent, skin))
+        return view;
+    return ViewIf<CheckBoxView, CheckBox>(c, parent, skin);
 }
 
 }  // namespace ktq

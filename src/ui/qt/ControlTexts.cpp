@@ -26,6 +26,7 @@ const std::map<std::string, const char*>& DisplayNames() {
         {"Label23", "Spare"},
         {"Label37", "Start count"},
         {"Label38", "Status"},
+        {"Label39", "Practice exam position"},
     };
     return names;
 }

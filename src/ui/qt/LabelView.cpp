@@ -43,8 +43,8 @@ class LabelView : public ControlView {
 
 }  // namespace
 
-std::unique_ptr<ControlView> MakeLabelView(Label& c, QWidget* parent, SkinContext& skin) {
-    return std::make_unique<LabelView>(c, parent, skin);
+std::unique_ptr<ControlView> MakeLabelViews(Control& c, QWidget* parent, SkinContext& skin) {
+    return ViewIf<LabelView, Label>(c, parent, skin);
 }
 
 }  // namespace ktq

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Combo boxes (editable, with a drop-down list) and list boxes.
+// Single-line entries, combo boxes (editable, with a drop-down list) and
+// list boxes.
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -19,6 +20,29 @@ QStringList ToQStrings(const LineList& items) {
     return list;
 }
 
+class EditView : public ControlView {
+  public:
+    EditView(Edit& c, QWidget* parent, SkinContext& skin)
+        : ControlView(c, skin), edit_(new QLineEdit(parent)), model_(c) {
+        QObject::connect(edit_, &QLineEdit::textEdited, [this](const QString& t) {
+            const Text typed = FromQString(t);
+            Typing([&] { model_.UserType(typed); });
+        });
+    }
+    QWidget* Widget() const override { return edit_; }
+
+  protected:
+    void MirrorContent() override {
+        // Compared first, so the caret stays where the user is typing.
+        if (FromQString(edit_->text()) != model_.GetText())
+            edit_->setText(ToQString(model_.GetText()));
+    }
+
+  private:
+    QLineEdit* edit_;
+    Edit& model_;
+};
+
 class ComboBoxView : public ControlView {
   public:
     ComboBoxView(ComboBox& c, QWidget* parent, SkinContext& skin)
@@ -35,6 +59,8 @@ class ComboBoxView : public ControlView {
         // focus leaves it or Enter is pressed: a second change for one typed.
         QObject::disconnect(box_->lineEdit(), &QLineEdit::editingFinished, box_, nullptr);
         QObject::disconnect(box_->lineEdit(), &QLineEdit::returnPressed, box_, nullptr);
+        QObject::connect(box_->lineEdit(), &QLineEdit::returnPressed,
+                         [this] { Input([&] { model_.UserEnter(); }); });
         QObject::connect(box_, &QComboBox::activated,
                          [this](int index) { Input([&] { model_.UserPick(index); }); });
         QObject::connect(box_->lineEdit(), &QLineEdit::textEdited, [this](const QString& t) {
@@ -87,12 +113,12 @@ class ListBoxView : public ControlView {
 
 }  // namespace
 
-std::unique_ptr<ControlView> MakeComboBoxView(ComboBox& c, QWidget* parent, SkinContext& skin) {
-    return std::make_unique<ComboBoxView>(c, parent, skin);
-}
-
-std::unique_ptr<ControlView> MakeListBoxView(ListBox& c, QWidget* parent, SkinContext& skin) {
-    return std::make_unique<ListBoxView>(c, parent, skin);
+std::unique_ptr<ControlView> MakeListViews(Control& c, QWidget* parent, SkinContext& skin) {
+    if (auto view = ViewIf<EditView, Edit>(c, parent, skin))
+        return view;
+    if (auto view = ViewIf<ComboBoxView, ComboBox>(c, parent, skin))
+        return view;
+    return ViewIf<ListBoxView, ListBox>(c, parent, skin);
 }
 
 }  // namespace ktq

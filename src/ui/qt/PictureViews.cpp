@@ -11,6 +11,7 @@
 #include "platform/PictureFile.h"
 #include "ui/FormDesign.h"
 #include "ui/qt/EventHook.h"
+#include "ui/qt/FigureWindow.h"
 #include "ui/qt/Views.h"
 #include "ui/qt/WidgetDesign.h"
 
@@ -34,11 +35,6 @@ class PanelView : public ControlView {
   private:
     QFrame* frame_;
 };
-
-QPixmap ToPixmap(const Picture& p) {
-    QImage image(p.rgb.data(), p.width, p.height, p.width * 3, QImage::Format_RGB888);
-    return QPixmap::fromImage(image.copy());
-}
 
 class ImageView : public ControlView {
   public:
@@ -66,10 +62,7 @@ class ImageView : public ControlView {
             label_->clear();
             return;
         }
-        const Picture picture = shownFile_ == kDefaultPictureName
-                                    ? DecodeJpeg(DefaultPictureJpeg(), shownFile_)
-                                    : DecodePictureFile(Skin().Files(), shownFile_);
-        label_->setPixmap(ToPixmap(picture));
+        label_->setPixmap(FigurePixmap(Skin().Files(), shownFile_));
     }
     QPalette::ColorRole BackgroundRole() const override { return QPalette::Window; }
 
@@ -81,12 +74,17 @@ class ImageView : public ControlView {
 
 }  // namespace
 
-std::unique_ptr<ControlView> MakePanelView(Panel& c, QWidget* parent, SkinContext& skin) {
-    return std::make_unique<PanelView>(c, parent, skin);
+QPixmap FigurePixmap(FileSystem& files, const Text& name) {
+    const Picture p = name == kDefaultPictureName ? DecodeJpeg(DefaultPictureJpeg(), name)
+                                                  : DecodePictureFile(files, name);
+    QImage image(p.rgb.data(), p.width, p.height, p.width * 3, QImage::Format_RGB888);
+    return QPixmap::fromImage(image.copy());
 }
 
-std::unique_ptr<ControlView> MakeImageView(Image& c, QWidget* parent, SkinContext& skin) {
-    return std::make_unique<ImageView>(c, parent, skin);
+std::unique_ptr<ControlView> MakePictureViews(Control& c, QWidget* parent, SkinContext& skin) {
+    if (auto view = ViewIf<PanelView, Panel>(c, parent, skin))
+        return view;
+    return ViewIf<ImageView, Image>(c, parent, skin);
 }
 
 }  // namespace ktq

@@ -8,6 +8,21 @@
 
 namespace ktq {
 
+namespace {
+
+// A chart is a keyboard stop: it shows when it has the focus.
+void DrawFocusFrame(const QWidget& chart, QPainter& p) {
+    if (!chart.hasFocus())
+        return;
+    p.save();
+    p.setPen(QPen(chart.palette().color(QPalette::Highlight), 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(chart.rect().adjusted(1, 1, -1, -1));
+    p.restore();
+}
+
+}  // namespace
+
 QString DayText(std::int64_t day) {
     return QDate(1970, 1, 1).addDays(day).toString(Qt::ISODate);
 }
@@ -32,6 +47,7 @@ void ProgressChart::paintEvent(QPaintEvent*) {
     p.setRenderHint(QPainter::Antialiasing);
     const QPalette& pal = palette();
     p.fillRect(rect(), pal.base());
+    DrawFocusFrame(*this, p);
     const QFontMetrics fm(font());
     const int left = fm.horizontalAdvance("100%") + 8, bottom = height() - fm.height() - 6;
     const QRect plot(left, 6, width() - left - 10, bottom - 6);
@@ -92,6 +108,7 @@ void DueForecastChart::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QPalette& pal = palette();
     p.fillRect(rect(), pal.base());
+    DrawFocusFrame(*this, p);
     if (due_.empty())
         return;
     const QFontMetrics fm(font());

@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
@@ -101,9 +103,19 @@ void Fill(QTableWidget* t, const std::vector<ProgressRow>& rows, bool bar) {
 ProgressWindow::ProgressWindow(TForm1& form, SkinContext& skin, QWidget* owner)
     : QWidget(owner, Qt::Window), form_(form), skin_(skin) {
     setAccessibleName("Progress");
-    auto* layout = new QVBoxLayout(this);
+    // The content scrolls within a window that fits the screen's free area.
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus);  // a frame, not a stop of its own
+    auto* page = new QWidget(scroll);
+    scroll->setWidget(page);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll);
+    auto* layout = new QVBoxLayout(page);
 
-    chance_ = new QLabel(this);
+    chance_ = new QLabel(page);
     QFont big = chance_->font();
     big.setPointSizeF(big.pointSizeF() * 2);
     big.setBold(true);
@@ -116,38 +128,38 @@ ProgressWindow::ProgressWindow(TForm1& form, SkinContext& skin, QWidget* owner)
 
     const QStringList columns = {"Code", "In bank", "Seen", "Last right", "Answers", "Right"};
     subelements_ = MakeTable("Progress by sub-element",
-                             columns + QStringList{"Seen (light), last right (dark)"}, this);
+                             columns + QStringList{"Seen (light), last right (dark)"}, page);
     subelements_->setItemDelegateForColumn(kBarColumn, new ShareBarDelegate(subelements_));
     subelements_->horizontalHeader()->setSectionResizeMode(kBarColumn, QHeaderView::Stretch);
-    groups_ = MakeTable("Progress by group", columns + QStringList{"Chance right now"}, this);
+    groups_ = MakeTable("Progress by group", columns + QStringList{"Chance right now"}, page);
     auto* tables = new QHBoxLayout;
     tables->addWidget(subelements_, 1);
     tables->addWidget(groups_, 1);
     layout->addLayout(tables, 1);
 
-    auto* chartTitle = new QLabel("Right answers per study day", this);
+    auto* chartTitle = new QLabel("Right answers per study day", page);
     layout->addWidget(chartTitle);
-    chart_ = new ProgressChart(this);
+    chart_ = new ProgressChart(page);
     layout->addWidget(chart_);
 
     // The drill's schedule: its target retention, and what falls due.
     auto* schedule = new QHBoxLayout;
-    auto* retentionLabel = new QLabel("Target retention:", this);
-    retention_ = new QDoubleSpinBox(this);
+    auto* retentionLabel = new QLabel("Target retention:", page);
+    retention_ = new QDoubleSpinBox(page);
     retention_->setRange(0.70, 0.97);
     retention_->setSingleStep(0.01);
     retention_->setDecimals(2);
     retention_->setAccessibleName("Target retention");
     retentionLabel->setBuddy(retention_);
-    due_ = new QLabel(this);
-    due_->setAccessibleName("Questions due now");
+    due_ = new QLabel(page);
+    due_->setAccessibleName("Questions due today");
     schedule->addWidget(retentionLabel);
     schedule->addWidget(retention_);
     schedule->addSpacing(24);
     schedule->addWidget(due_, 1);
     layout->addLayout(schedule);
-    layout->addWidget(new QLabel("Questions falling due, today and the next 13 days", this));
-    forecast_ = new DueForecastChart(this);
+    layout->addWidget(new QLabel("Questions falling due, today and the next 13 days", page));
+    forecast_ = new DueForecastChart(page);
     layout->addWidget(forecast_);
     connect(retention_, &QDoubleSpinBox::valueChanged, this, [this](double v) {
         const int percent = static_cast<int>(std::lround(v * 100));
@@ -158,11 +170,11 @@ ProgressWindow::ProgressWindow(TForm1& form, SkinContext& skin, QWidget* owner)
     });
 
     auto* buttons = new QHBoxLayout;
-    status_ = new QLabel(this);
+    status_ = new QLabel(page);
     status_->setAccessibleName("Report status");
     buttons->addWidget(status_, 1);
-    save_ = new QPushButton("Save report", this);
-    auto* close = new QPushButton("Close", this);
+    save_ = new QPushButton("Save report", page);
+    auto* close = new QPushButton("Close", page);
     buttons->addWidget(save_);
     buttons->addWidget(close);
     layout->addLayout(buttons);
@@ -170,7 +182,16 @@ ProgressWindow::ProgressWindow(TForm1& form, SkinContext& skin, QWidget* owner)
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
-    resize(1040, 700);
+    const QRect free = screen()->availableGeometry();
+    resize(QSize(1040, 700).boundedTo(free.size() - (frameGeometry().size() - size())));
+}
+
+QWidget* ProgressWindow::DayChart() const {
+    return chart_;
+}
+
+QWidget* ProgressWindow::ForecastChart() const {
+    return forecast_;
 }
 
 void ProgressWindow::Present() {
@@ -220,7 +241,11 @@ void ProgressWindow::Refresh() {
     });
     const QSignalBlocker quiet(retention_);
     retention_->setValue(form_.state.TargetRetentionPercent / 100.0);
-    due_->setText(QString("Due now: %1").arg(dueNow));
+    // The forecast's first day counts those due later today too: the count
+    // shown beside it is the same, the part due already in brackets.
+    due_->setText(QString("Due today: %1 (now: %2)")
+                      .arg(forecast.empty() ? 0 : forecast.front())
+                      .arg(dueNow));
     const std::int64_t localNow = form_.Sys().Now().ms;
     forecast_->SetForecast(forecast,
                            localNow >= 0 ? localNow / kMsPerDay : localNow / kMsPerDay - 1);

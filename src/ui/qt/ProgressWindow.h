@@ -34,6 +34,8 @@ class ProgressWindow : public QWidget {
     QDoubleSpinBox* RetentionBox() const { return retention_; }
     QLabel* DueLabel() const { return due_; }
     ExamDatePanel* ExamPanel() const { return exam_; }
+    QWidget* DayChart() const;
+    QWidget* ForecastChart() const;
 
   protected:
     bool event(QEvent* e) override;

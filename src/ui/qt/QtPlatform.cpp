@@ -78,6 +78,16 @@ int QtPlatform::ScreenHeight() {
     return screen ? screen->geometry().height() : 0;
 }
 
+ScreenArea QtPlatform::AvailableArea(int x, int y) {
+    QScreen* screen = QGuiApplication::screenAt(QPoint(x, y));
+    if (screen == nullptr)
+        screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return {};
+    const QRect r = screen->availableGeometry();
+    return {r.x(), r.y(), r.width(), r.height()};
+}
+
 void QtPlatform::OpenWithViewer(const Text& file) {
     // A name without a folder is relative to the working folder.
     const QString name = QString::fromStdString(FileName(file).System());

@@ -24,6 +24,7 @@ class QtPlatform : public Platform {
     void ShowMessage(const Text& title, const Text& text) override;
     bool AskYesNo(const Text& title, const Text& text) override;
     int ScreenHeight() override;
+    ScreenArea AvailableArea(int x, int y) override;
     SettingsStore& Settings() override { return *settings_; }
     void OpenWithViewer(const Text& file) override;
     FileSystem& Files() override { return *files_; }

@@ -107,12 +107,10 @@ class UpDownView : public ControlView {
 
 }  // namespace
 
-std::unique_ptr<ControlView> MakeTrackBarView(TrackBar& c, QWidget* parent, SkinContext& skin) {
-    return std::make_unique<TrackBarView>(c, parent, skin);
-}
-
-std::unique_ptr<ControlView> MakeUpDownView(UpDown& c, QWidget* parent, SkinContext& skin) {
-    return std::make_unique<UpDownView>(c, parent, skin);
+std::unique_ptr<ControlView> MakeRangeViews(Control& c, QWidget* parent, SkinContext& skin) {
+    if (auto view = ViewIf<TrackBarView, TrackBar>(c, parent, skin))
+        return view;
+    return ViewIf<UpDownView, UpDown>(c, parent, skin);
 }
 
 }  // namespace ktq

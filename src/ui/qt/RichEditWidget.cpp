@@ -36,8 +36,11 @@ QRect RichEditWidget::MarkRect() const {
 bool RichEditWidget::event(QEvent* e) {
     const bool handled = QTextEdit::event(e);
     // The margin lies outside the viewport: the box paints it itself.
-    if (e->type() == QEvent::Paint && margin_ > 0)
+    if (e->type() == QEvent::Paint && margin_ > 0) {
         PaintMargin();
+        QPainter painter(this);
+        PaintFocus(painter, QPoint());
+    }
     return handled;
 }
 
@@ -66,12 +69,18 @@ void RichEditWidget::PaintMargin() {
 
 void RichEditWidget::paintEvent(QPaintEvent* e) {
     QTextEdit::paintEvent(e);
+    QPainter painter(viewport());
+    PaintFocus(painter, -viewport()->geometry().topLeft());
+}
+
+void RichEditWidget::PaintFocus(QPainter& painter, QPoint offset) {
     if (!hasFocus())
         return;
-    QPainter painter(viewport());
+    // One frame round the text and the mark's margin, drawn in two parts:
+    // framing the text alone left the margin as a strip beside it.
     QStyleOptionFocusRect frame;
     frame.initFrom(this);
-    frame.rect = viewport()->rect();
+    frame.rect = viewport()->geometry().adjusted(-margin_, 0, 0, 0).translated(offset);
     frame.state |= QStyle::State_KeyboardFocusChange;
     frame.backgroundColor = palette().color(QPalette::Base);
     style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
@@ -79,11 +88,13 @@ void RichEditWidget::paintEvent(QPaintEvent* e) {
 
 void RichEditWidget::focusInEvent(QFocusEvent* e) {
     QTextEdit::focusInEvent(e);
+    update();
     viewport()->update();
 }
 
 void RichEditWidget::focusOutEvent(QFocusEvent* e) {
     QTextEdit::focusOutEvent(e);
+    update();
     viewport()->update();
 }
 

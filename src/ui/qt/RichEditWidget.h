@@ -7,6 +7,8 @@
 // that read without their colours.
 #include <QTextEdit>
 
+class QPainter;
+
 namespace ktq {
 
 enum class AnswerMark { None, Right, Wrong };
@@ -29,6 +31,8 @@ class RichEditWidget : public QTextEdit {
 
   private:
     void PaintMargin();
+    // The focus frame, in a painter whose origin lies at `offset` from the box's.
+    void PaintFocus(QPainter& painter, QPoint offset);
     int margin_ = 0;
     AnswerMark mark_ = AnswerMark::None;
 };

@@ -14,6 +14,7 @@
 #include "ui/qt/AccessibleViews.h"
 #include "ui/qt/AnswerBoxSupport.h"
 #include "ui/qt/ControlTexts.h"
+#include "ui/qt/FigureWindow.h"
 #include "ui/qt/ProgressWindow.h"
 #include "ui/qt/QtLook.h"
 #include "ui/qt/WindowFrameQuery.h"
@@ -82,10 +83,16 @@ Skin::Skin(TForm1& form)
             progress_ = new ProgressWindow(form_, *this, window_.get());
         progress_->Present();
     };
+    form_.OnFigureWindowRequested = [this](const Text& file) {
+        if (figure_ == nullptr)
+            figure_ = new FigureWindow(window_.get());
+        figure_->Present(FigurePixmap(Files(), file), ToQString(file));
+    };
 }
 
 Skin::~Skin() {
     form_.OnProgressRequested = nullptr;
+    form_.OnFigureWindowRequested = nullptr;
     form_.SetObserver(nullptr);
     for (Control* c : form_.AllControls()) c->SetObserver(nullptr);
     // The widgets belong to the window; the views only point at them.
@@ -331,7 +338,8 @@ void Skin::MirrorTimer(Timer& timer) {
 void Skin::UserMovedWindow(int left, int top) {
     shownLeft_ = left;
     shownTop_ = top;
-    form_.SetBounds(left, top, form_.Width(), form_.Height());
+    // Where the user puts the window is theirs: it is not brought back.
+    form_.Form::SetBounds(left, top, form_.Width(), form_.Height());
 }
 
 void Skin::UserClosedWindow() {

@@ -22,6 +22,7 @@ class QWidget;
 namespace ktq {
 
 class FormWindow;
+class FigureWindow;
 class ProgressWindow;
 
 class Skin : public SkinContext {
@@ -34,6 +35,8 @@ class Skin : public SkinContext {
     QTimer* TimerOf(const Timer& timer) const;
     // The "Progress" window, once it has been asked for.
     ProgressWindow* Progress() const { return progress_; }
+    // The figure's own window, once it has been asked for.
+    FigureWindow* Figure() const { return figure_; }
     // Brings every widget whose control changed up to date. Changes made
     // outside user input are also flushed from the event loop.
     void Flush();
@@ -73,6 +76,7 @@ class Skin : public SkinContext {
     TForm1& form_;
     std::unique_ptr<FormWindow> window_;
     ProgressWindow* progress_ = nullptr;  // owned by the window
+    FigureWindow* figure_ = nullptr;      // owned by the window
     std::vector<std::unique_ptr<ControlView>> views_;
     std::map<const Control*, ControlView*> viewOf_;
     std::map<const Control*, QTimer*> timerOf_;

@@ -205,12 +205,10 @@ class TextBoxView : public ControlView {
 
 }  // namespace
 
-std::unique_ptr<ControlView> MakeMemoView(Memo& c, QWidget* parent, SkinContext& skin) {
-    return std::make_unique<TextBoxView<QPlainTextEdit>>(c, parent, skin);
-}
-
-std::unique_ptr<ControlView> MakeRichEditView(RichEdit& c, QWidget* parent, SkinContext& skin) {
-    return std::make_unique<TextBoxView<RichEditWidget>>(c, parent, skin);
+std::unique_ptr<ControlView> MakeTextBoxViews(Control& c, QWidget* parent, SkinContext& skin) {
+    if (auto view = ViewIf<TextBoxView<RichEditWidget>, RichEdit>(c, parent, skin))
+        return view;
+    return ViewIf<TextBoxView<QPlainTextEdit>, Memo>(c, parent, skin);
 }
 
 }  // namespace ktq

@@ -10,17 +10,22 @@ class QWidget;
 
 namespace ktq {
 
-std::unique_ptr<ControlView> MakeLabelView(Label& c, QWidget* parent, SkinContext& skin);
-std::unique_ptr<ControlView> MakeButtonView(Button& c, QWidget* parent, SkinContext& skin);
-std::unique_ptr<ControlView> MakeCheckBoxView(CheckBox& c, QWidget* parent, SkinContext& skin);
-std::unique_ptr<ControlView> MakeEditView(Edit& c, QWidget* parent, SkinContext& skin);
-std::unique_ptr<ControlView> MakeMemoView(Memo& c, QWidget* parent, SkinContext& skin);
-std::unique_ptr<ControlView> MakeRichEditView(RichEdit& c, QWidget* parent, SkinContext& skin);
-std::unique_ptr<ControlView> MakeComboBoxView(ComboBox& c, QWidget* parent, SkinContext& skin);
-std::unique_ptr<ControlView> MakeListBoxView(ListBox& c, QWidget* parent, SkinContext& skin);
-std::unique_ptr<ControlView> MakeTrackBarView(TrackBar& c, QWidget* parent, SkinContext& skin);
-std::unique_ptr<ControlView> MakeUpDownView(UpDown& c, QWidget* parent, SkinContext& skin);
-std::unique_ptr<ControlView> MakePanelView(Panel& c, QWidget* parent, SkinContext& skin);
-std::unique_ptr<ControlView> MakeImageView(Image& c, QWidget* parent, SkinContext& skin);
+// The view of `c` when it is a `Kind`; nothing otherwise.
+template <class View, class Kind>
+std::unique_ptr<ControlView> ViewIf(Control& c, QWidget* parent, SkinContext& skin) {
+    auto* kind = dynamic_cast<Kind*>(&c);
+    return kind ? std::make_unique<View>(*kind, parent, skin) : nullptr;
+}
+
+// Each file's views: the view of a control of one of its kinds, else nothing.
+using ViewFactory = std::unique_ptr<ControlView> (*)(Control& c, QWidget* parent,
+                                                     SkinContext& skin);
+std::unique_ptr<ControlView> MakeLabelViews(Control& c, QWidget* parent, SkinContext& skin);
+std::unique_ptr<ControlView> MakeButtonViews(Control& c, QWidget* parent, SkinContext& skin);
+std::unique_ptr<ControlView> MakeListViews(Control& c, QWidget* parent, SkinContext& skin);
+// A rich edit before a memo: it is one too.
+std::unique_ptr<ControlView> MakeTextBoxViews(Control& c, QWidget* parent, SkinContext& skin);
+std::unique_ptr<ControlView> MakeRangeViews(Control& c, QWidget* parent, SkinContext& skin);
+std::unique_ptr<ControlView> MakePictureViews(Control& c, QWidget* parent, SkinContext& skin);
 
 }  // namespace ktq
