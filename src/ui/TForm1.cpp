@@ -88,7 +88,9 @@ void TForm1::AddStatusNote(const Text& note) {
 
 void TForm1::ClearStatusNotes() {
     // A read-only folder is said for as long as it lasts.
-    Label38.SetText(state.ReadOnlyFolder ? "Read-only: nothing is written to this folder." : "");
+    const Text why = state.ReadOnlyReason.empty() ? "" : " as " + state.ReadOnlyReason;
+    Label38.SetText(
+        state.ReadOnlyFolder ? "Read-only" + why + ": nothing is written to this folder." : "");
 }
 
 void TForm1::Announce(const Text& words) {
