@@ -36,9 +36,9 @@ report() {
     execs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
     speed=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log")
     if [ "$status" -eq 0 ]; then
-        printf '%-18s ok   %10s execs %8s execs/s\n' "$name" "${execs:-?}" "${speed:-?}"
+        printf '%-22s ok   %10s execs %8s execs/s\n' "$name" "${execs:-?}" "${speed:-?}"
     else
-        printf '%-18s FAILED (see %s)\n' "$name" "$log"
+        printf '%-22s FAILED (see %s)\n' "$name" "$log"
         grep -E 'ERROR|property does not hold|SUMMARY|Test unit written' "$log" | head -20 || true
     fi
 }

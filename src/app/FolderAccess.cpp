@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Two windows on one folder: the first takes the folder's lock, a second one
-// may open the folder read-only.
+// may open the folder read-only; so may a folder that can hold no lock, and
+// one that cannot be written is read-only by itself.
+#include <cerrno>
+#include <cstring>
 #include <string>
 
+#include "platform/FolderLock.h"
 #include "platform/ReadOnlyFileSystem.h"
 #include "ui/TForm1.h"
 
@@ -13,10 +17,27 @@ bool TForm1::TakeFolder(bool readOnly) {
         OpenReadOnly();
         return true;
     }
-    const std::optional<long> holder = Sys().Files().LockFolder();
-    if (!holder)
+    const FolderLockResult lock = Sys().Files().LockFolder();
+    // A folder that is not there is told when it is listed.
+    if (lock.kind == FolderLockResult::Taken || lock.error == ENOENT || lock.error == ENOTDIR)
         return true;
-    const Text process = *holder > 0 ? " (process " + std::to_string(*holder) + ")" : "";
+    if (lock.kind == FolderLockResult::Impossible) {
+        const Text reason = " (" + Text(std::strerror(lock.error)) + ")";
+        // Nothing could be saved there anyway: the read-only mode keeps it in memory.
+        if (lock.error == EACCES || lock.error == EROFS || lock.error == EPERM) {
+            OpenReadOnly("the folder cannot be written" + reason);
+            return true;
+        }
+        const Text question = "The lock of the folder \"" + Sys().Files().Folder() + "\", \"" +
+                              kFolderLockFile + "\", cannot be taken" + reason +
+                              ", so another window of this program could write the same files."
+                              "\r\n\r\nOpen the folder read-only? No file in the folder is then "
+                              "written or changed. No opens it for writing all the same.";
+        if (Sys().AskYesNo(kApplicationTitle, question))
+            OpenReadOnly("the folder's lock cannot be taken" + reason);
+        return true;
+    }
+    const Text process = lock.holder > 0 ? " (process " + std::to_string(lock.holder) + ")" : "";
     const Text question = "The folder \"" + Sys().Files().Folder() +
                           "\" is open in another window of this program" + process +
                           ".\r\n\r\nOpen it read-only? No file in the folder is then written "
@@ -28,8 +49,9 @@ bool TForm1::TakeFolder(bool readOnly) {
     return true;
 }
 
-void TForm1::OpenReadOnly() {
+void TForm1::OpenReadOnly(const Text& why) {
     state.ReadOnlyFolder = true;
+    state.ReadOnlyReason = why;
     readOnlyFiles_ = std::make_unique<ReadOnlyFileSystem>(platform_.Files());
 }
 

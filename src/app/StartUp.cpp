@@ -230,6 +230,8 @@ void TForm1::FormActivate() {
 
 void TForm1::FormClose() {
     SaveSettings();
+    if (history_)
+        ShowHistoryNotes(history_->Close(HistoryStamp()));
     Sys().Files().UnlockFolder();
     state.QuestionBank.clear();
     state.PoolLines.clear();

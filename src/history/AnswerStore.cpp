@@ -12,10 +12,6 @@
 namespace ktq {
 namespace {
 
-// A second program writing at the same moment holds the lock for a few
-// milliseconds; waiting this long means it is stuck, not busy.
-constexpr int kBusyTimeoutMs = 5000;
-
 const char* ModeName(AnswerMode m) {
     switch (m) {
         case AnswerMode::Learning:
@@ -28,9 +24,20 @@ const char* ModeName(AnswerMode m) {
     return "trial";
 }
 
-bool IsDamage(int code) {
-    const int primary = code & 0xFF;
-    return primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB;
+StoreFailure KindOf(int code) {
+    switch (code & 0xFF) {
+        case SQLITE_CORRUPT:
+        case SQLITE_NOTADB:
+            return StoreFailure::Damaged;
+        case SQLITE_BUSY:
+        case SQLITE_LOCKED:
+        case SQLITE_FULL:
+        case SQLITE_IOERR:
+        case SQLITE_PROTOCOL:
+            return StoreFailure::Transient;
+        default:
+            return StoreFailure::Lasting;
+    }
 }
 
 // Each schema version's statements; a database at version n runs those
@@ -99,15 +106,19 @@ void AnswerStore::Closer::operator()(sqlite3* db) const {
     sqlite3_close_v2(db);
 }
 
-AnswerStore::AnswerStore(const std::string& path) {
+AnswerStore::AnswerStore(const std::string& path, int busyTimeoutMs) {
     sqlite3* db = nullptr;
+    // Like every other file of the program's, never through a link: one
+    // would put the history (and WAL mode) on another program's database.
     const int rc =
-        sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+        sqlite3_open_v2(path.c_str(), &db,
+                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOFOLLOW, nullptr);
     db_.reset(db);
     if (rc != SQLITE_OK)
         Fail(rc, "opened");
-    sqlite3_busy_timeout(db, kBusyTimeoutMs);
+    sqlite3_busy_timeout(db, busyTimeoutMs);
     sqlite3_extended_result_codes(db, 1);
+    CheckLayout();
     Execute("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;");
     Migrate();
 }
@@ -117,8 +128,8 @@ void AnswerStore::Fail(int code, const char* what) {
     // SQLite's words for a file it cannot open say nothing of why.
     if (const int err = db_ ? sqlite3_system_errno(db_.get()) : 0; err != 0)
         reason += " (" + std::string(std::strerror(err)) + ")";
-    throw AnswerStoreError("The answer history could not be " + std::string(what) + ": " + reason,
-                           IsDamage(code));
+    throw AnswerStoreError(
+        "The answer history could not be " + std::string(what) + ": " + reason + ".", KindOf(code));
 }
 
 void AnswerStore::Execute(const char* sql) {
@@ -143,12 +154,34 @@ void AnswerStore::Migrate() {
         throw AnswerStoreError(
             "The answer history was written by a newer version of "
             "KTQTests; it is left as it is.",
-            false);
+            StoreFailure::Lasting);
     }
     for (int v = version; v < kSchemaVersion; ++v) Execute(kMigrations[v]);
     if (version < kSchemaVersion)
         Execute(("PRAGMA user_version=" + std::to_string(kSchemaVersion) + ";").c_str());
     Execute("COMMIT;");
+}
+
+// A table of the name made otherwise (by hand, or by another program) counts
+// as damage: the file is moved aside, never written into, not even its
+// journal mode.
+void AnswerStore::CheckLayout() {
+    {
+        Statement s(*this, "SELECT count(*) FROM sqlite_master WHERE name = 'answers';");
+        if (!s.Step("opened") || s.Int(0) == 0)
+            return;
+    }
+    sqlite3_stmt* probe = nullptr;
+    const int rc = sqlite3_prepare_v2(db_.get(),
+                                      "SELECT id, answered_at, level_tag, year_text, code, chosen, "
+                                      "correct, mode FROM answers LIMIT 0;",
+                                      -1, &probe, nullptr);
+    sqlite3_finalize(probe);
+    if (rc == SQLITE_OK || KindOf(rc) == StoreFailure::Transient)
+        return;
+    throw AnswerStoreError("The answer history is laid out in a way this program does not know (" +
+                               std::string(sqlite3_errmsg(db_.get())) + ").",
+                           StoreFailure::Damaged);
 }
 
 AnswerStore::Statement& AnswerStore::Prepared(std::unique_ptr<Statement>& slot, const char* sql) {
@@ -157,7 +190,8 @@ AnswerStore::Statement& AnswerStore::Prepared(std::unique_ptr<Statement>& slot, 
     return slot->Reset();
 }
 
-void AnswerStore::Record(const Text& levelTag, const Text& yearText, const StoredAnswer& answer) {
+std::int64_t AnswerStore::Record(const Text& levelTag, const Text& yearText,
+                                 const StoredAnswer& answer) {
     Statement& s = Prepared(
         insert_,
         "INSERT INTO answers (answered_at, level_tag, year_text, code, chosen, correct, mode) "
@@ -170,6 +204,7 @@ void AnswerStore::Record(const Text& levelTag, const Text& yearText, const Store
     s.Bind(6, answer.correct);
     s.Bind(7, Text(ModeName(answer.mode)));
     s.Step("written");
+    return sqlite3_last_insert_rowid(db_.get());
 }
 
 std::vector<PastAnswer> AnswerStore::AnswersSince(const Text& levelTag, const Text& yearText,

@@ -40,30 +40,40 @@ struct PastAnswer {
 };
 
 // Why the database cannot serve. A damaged one may be moved aside and
-// replaced; one that cannot be written (or was made by a newer program) is
+// replaced; a busy, locked or full one may serve again in a moment; one that
+// cannot be created or written at all (or was made by a newer program) is
 // left alone.
+enum class StoreFailure { Transient, Damaged, Lasting };
+
 class AnswerStoreError : public std::runtime_error {
   public:
-    AnswerStoreError(const std::string& what, bool damaged)
-        : std::runtime_error(what), damaged_(damaged) {}
-    bool Damaged() const { return damaged_; }
+    AnswerStoreError(const std::string& what, StoreFailure kind)
+        : std::runtime_error(what), kind_(kind) {}
+    bool Damaged() const { return kind_ == StoreFailure::Damaged; }
+    bool Transient() const { return kind_ == StoreFailure::Transient; }
 
   private:
-    bool damaged_;
+    StoreFailure kind_;
 };
 
 class AnswerStore {
   public:
     static constexpr int kSchemaVersion = 1;
 
-    // Opens the database at `path` (created when missing) and brings its
-    // schema up to date. Throws AnswerStoreError.
-    explicit AnswerStore(const std::string& path);
+    // Another program writing holds the lock for a few milliseconds; one
+    // holding it this long is stuck, not busy.
+    static constexpr int kPatientBusyTimeoutMs = 5000;
+
+    // Opens the database at `path` (created when missing, never through a
+    // link) and brings its schema up to date, waiting at most
+    // `busyTimeoutMs` for another program's lock. Throws AnswerStoreError.
+    explicit AnswerStore(const std::string& path, int busyTimeoutMs = kPatientBusyTimeoutMs);
     ~AnswerStore();
     AnswerStore(const AnswerStore&) = delete;
     AnswerStore& operator=(const AnswerStore&) = delete;
 
-    void Record(const Text& levelTag, const Text& yearText, const StoredAnswer& answer);
+    // Returns the id the answer was recorded under.
+    std::int64_t Record(const Text& levelTag, const Text& yearText, const StoredAnswer& answer);
     // The pool's answers with an id above `afterId`, in the order recorded.
     std::vector<PastAnswer> AnswersSince(const Text& levelTag, const Text& yearText,
                                          std::int64_t afterId);
@@ -76,6 +86,7 @@ class AnswerStore {
     void Execute(const char* sql);
     // The statement of `slot`, prepared the first time, ready to run.
     Statement& Prepared(std::unique_ptr<Statement>& slot, const char* sql);
+    void CheckLayout();
     void Migrate();
     // `what` the history could not be: "opened", "read", "written".
     [[noreturn]] void Fail(int code, const char* what);

@@ -4,6 +4,17 @@
 #include <algorithm>
 
 namespace ktq {
+namespace {
+
+// The answer path waits no longer for another program's lock than the
+// window may stand still; what cannot be written waits in memory.
+constexpr int kAnswerBusyTimeoutMs = 200;
+
+}  // namespace
+
+bool IsRight(const StoredAnswer& a) {
+    return !a.correct.empty() && a.chosen == a.correct;
+}
 
 void TakeAnswer(QuestionHistory& q, bool right, std::int64_t utcMs) {
     const double elapsedDays =
@@ -24,14 +35,31 @@ void StudyHistory::Forget() {
     lastId_ = 0;
     questions_.clear();
     moments_.clear();
+    written_.clear();
+}
+
+void StudyHistory::Count(const Text& code, bool right, bool notKnown, std::int64_t utcMs) {
+    QuestionHistory& q = questions_[code];
+    TakeAnswer(q, right, utcMs);
+    q.notKnown += notKnown ? 1 : 0;
+    moments_.push_back({utcMs, right});
 }
 
 void StudyHistory::Take(const PastAnswer& a) {
-    QuestionHistory& q = questions_[a.code];
-    TakeAnswer(q, a.right, a.utcMs);
-    q.notKnown += a.notKnown ? 1 : 0;
-    moments_.push_back({a.utcMs, a.right});
     lastId_ = std::max(lastId_, a.id);
+    if (written_.erase(a.id) == 0)
+        Count(a.code, a.right, a.notKnown, a.utcMs);
+}
+
+void StudyHistory::Catch(AnswerStore& store) {
+    while (!waiting_.empty()) {
+        const Waiting& w = waiting_.front();
+        const std::int64_t id = store.Record(w.levelTag, w.yearText, w.answer);
+        if (w.levelTag == levelTag_ && w.yearText == yearText_)
+            written_.insert(id);
+        waiting_.erase(waiting_.begin());
+    }
+    for (const PastAnswer& a : store.AnswersSince(levelTag_, yearText_, lastId_)) Take(a);
 }
 
 std::vector<Text> StudyHistory::Unavailable(const std::string& reason) {
@@ -48,10 +76,18 @@ std::vector<Text> StudyHistory::WithStore(const std::string& stamp, Work&& work)
     for (int attempt = 0; attempt < 2; ++attempt) {
         try {
             if (!store_)
-                store_ = std::make_unique<AnswerStore>(path_);
+                store_ = std::make_unique<AnswerStore>(path_, kAnswerBusyTimeoutMs);
             work(*store_);
             return notes;
         } catch (const AnswerStoreError& e) {
+            if (e.Transient()) {
+                if (!waitingSaid_)
+                    notes.push_back(Text(e.what()) +
+                                    " Your answers are kept meanwhile and written as soon as it "
+                                    "can be done.");
+                waitingSaid_ = true;
+                return notes;
+            }
             store_.reset();
             if (!e.Damaged() || attempt > 0) {
                 std::vector<Text> more = Unavailable(e.what());
@@ -59,10 +95,14 @@ std::vector<Text> StudyHistory::WithStore(const std::string& stamp, Work&& work)
                 return notes;
             }
             const std::string aside = MoveDamagedDatabaseAside(path_, stamp);
-            notes.push_back(Text(e.what()) + ". It has been moved aside as \"" +
+            notes.push_back(Text(e.what()) + " It has been moved aside as \"" +
                             aside.substr(aside.find_last_of('/') + 1) +
                             "\" and a new history has been started; nothing was deleted.");
             Forget();
+            for (const Waiting& w : waiting_)
+                if (w.levelTag == levelTag_ && w.yearText == yearText_)
+                    Count(w.answer.code, IsRight(w.answer), w.answer.chosen == kNotKnown,
+                          w.answer.utcMs);
         }
     }
     return notes;
@@ -73,23 +113,38 @@ std::vector<Text> StudyHistory::Open(const Text& levelTag, const Text& yearText,
     levelTag_ = levelTag;
     yearText_ = yearText;
     Forget();
+    // Answers of this pool still waiting count as given.
+    for (const Waiting& w : waiting_)
+        if (w.levelTag == levelTag_ && w.yearText == yearText_)
+            Count(w.answer.code, IsRight(w.answer), w.answer.chosen == kNotKnown, w.answer.utcMs);
     return Refresh(stamp);
 }
 
 std::vector<Text> StudyHistory::Refresh(const std::string& stamp) {
-    return WithStore(stamp, [this](AnswerStore& store) {
-        for (const PastAnswer& a : store.AnswersSince(levelTag_, yearText_, lastId_)) Take(a);
-    });
+    if (!store_ && unavailableSaid_)
+        return {};
+    return WithStore(stamp, [this](AnswerStore& store) { Catch(store); });
 }
 
 std::vector<Text> StudyHistory::Record(const StoredAnswer& answer, const std::string& stamp) {
-    // With no database (an unwritable folder), the answer is not kept.
+    Count(answer.code, IsRight(answer), answer.chosen == kNotKnown, answer.utcMs);
+    // With no database (an unwritable folder), the answer is only counted.
     if (!store_ && unavailableSaid_)
         return {};
-    return WithStore(stamp, [&](AnswerStore& store) {
-        store.Record(levelTag_, yearText_, answer);
-        for (const PastAnswer& a : store.AnswersSince(levelTag_, yearText_, lastId_)) Take(a);
-    });
+    waiting_.push_back({levelTag_, yearText_, answer});
+    return Refresh(stamp);
+}
+
+std::vector<Text> StudyHistory::Close(const std::string& stamp) {
+    if (waiting_.empty())
+        return {};
+    std::vector<Text> notes = Refresh(stamp);
+    if (!waiting_.empty())
+        notes.push_back(std::to_string(waiting_.size()) +
+                        (waiting_.size() == 1 ? " answer" : " answers") +
+                        " could not be written to the answer history and will not be "
+                        "remembered.");
+    return notes;
 }
 
 const QuestionHistory* StudyHistory::Find(const Text& code) const {

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "history/AnswerStore.h"
@@ -50,9 +51,14 @@ class StudyHistory {
     const Text& LevelTag() const { return levelTag_; }
     const Text& YearText() const { return yearText_; }
 
+    // Counts the answer at once and writes it with any still waiting: a
+    // busy, locked or full database keeps them waiting in memory, said once.
     std::vector<Text> Record(const StoredAnswer& answer, const std::string& stamp);
-    // Takes in what other programs recorded on this folder meanwhile.
+    // Writes what waits and takes in what other programs recorded on this
+    // folder meanwhile.
     std::vector<Text> Refresh(const std::string& stamp);
+    // The last try to write what waits; says what is lost.
+    std::vector<Text> Close(const std::string& stamp);
 
     const std::unordered_map<Text, QuestionHistory>& Questions() const { return questions_; }
     const QuestionHistory* Find(const Text& code) const;
@@ -61,8 +67,15 @@ class StudyHistory {
     double RecallAt(const Text& code, std::int64_t utcMs) const;
 
   private:
+    struct Waiting {
+        Text levelTag, yearText;
+        StoredAnswer answer;
+    };
     void Forget();
     void Take(const PastAnswer& answer);
+    void Count(const Text& code, bool right, bool notKnown, std::int64_t utcMs);
+    // Writes the waiting answers, then reads the pool's new ones.
+    void Catch(AnswerStore& store);
     // Runs `work` on the store; a damaged database is moved aside and a new
     // one started, and the work tried once more on it.
     template <class Work>
@@ -71,12 +84,18 @@ class StudyHistory {
 
     std::string path_;
     std::unique_ptr<AnswerStore> store_;
-    bool unavailableSaid_ = false;
+    bool unavailableSaid_ = false, waitingSaid_ = false;
+    std::vector<Waiting> waiting_;
+    // This program's answers, counted when given: skipped when read back.
+    std::unordered_set<std::int64_t> written_;
     Text levelTag_, yearText_;
     std::int64_t lastId_ = 0;
     std::unordered_map<Text, QuestionHistory> questions_;
     std::vector<AnswerMoment> moments_;
 };
+
+// Right as the database decides it: a letter chosen, and the right one.
+bool IsRight(const StoredAnswer& answer);
 
 // The memory state after one more answer of a question.
 void TakeAnswer(QuestionHistory& q, bool right, std::int64_t utcMs);

@@ -192,12 +192,16 @@ void DiskFileSystem::Remove(const FileName& name) {
     ::unlink(PathOf(name).c_str());
 }
 
-std::optional<long> DiskFileSystem::LockFolder() {
+FolderLockResult DiskFileSystem::LockFolder() {
     if (lock_)
-        return std::nullopt;
+        return {};
     FolderLock::Attempt attempt = FolderLock::Take(folder_);
     lock_ = std::move(attempt.lock);
-    return attempt.held ? std::optional<long>(attempt.holder) : std::nullopt;
+    if (attempt.held)
+        return {FolderLockResult::Held, attempt.holder, 0};
+    if (!lock_)
+        return {FolderLockResult::Impossible, 0, attempt.error};
+    return {};
 }
 
 void DiskFileSystem::UnlockFolder() {

@@ -23,7 +23,7 @@ class DiskFileSystem : public FileSystem {
     int RenameOver(const FileName& from, const FileName& to) override;
     int Append(const FileName& name, std::string_view bytes) override;
     void Remove(const FileName& name) override;
-    std::optional<long> LockFolder() override;
+    FolderLockResult LockFolder() override;
     void UnlockFolder() override;
 
   private:

@@ -30,6 +30,13 @@ struct EntryInfo {
     int error = 0;
 };
 
+// What came of asking for the folder's lock.
+struct FolderLockResult {
+    enum Kind { Taken, Held, Impossible } kind = Taken;
+    long holder = 0;  // Held: the process that holds it (0 when unknown)
+    int error = 0;    // Impossible: the system's reason
+};
+
 class FileSystem {
   public:
     virtual ~FileSystem() = default;
@@ -60,10 +67,8 @@ class FileSystem {
 
     // The advisory lock of the working folder, so that two windows do not
     // write the same files: taken for this process until UnlockFolder or the
-    // process ends. Nothing when it is taken, or when the folder cannot hold
-    // a lock at all; otherwise the id of the process that holds it (0 when
-    // unknown). A folder without locks is never held by another.
-    virtual std::optional<long> LockFolder() { return std::nullopt; }
+    // process ends. A folder without locks is never held by another.
+    virtual FolderLockResult LockFolder() { return {}; }
     virtual void UnlockFolder() {}
 };
 

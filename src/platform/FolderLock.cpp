@@ -45,7 +45,7 @@ FolderLock::Attempt FolderLock::Take(const std::filesystem::path& folder) {
     for (int attempt = 0; attempt < 5; ++attempt) {
         const int fd = ::open(file.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0644);
         if (fd < 0)
-            return {};
+            return {nullptr, 0, false, errno};
         if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
             const bool lockedByOther = errno == EWOULDBLOCK;
             const long holder = HolderIn(fd);
@@ -62,7 +62,7 @@ FolderLock::Attempt FolderLock::Take(const std::filesystem::path& folder) {
         WriteHolder(fd);
         return {std::unique_ptr<FolderLock>(new FolderLock(fd, file))};
     }
-    return {};
+    return {nullptr, 0, false, EAGAIN};
 }
 
 FolderLock::~FolderLock() {

@@ -22,8 +22,10 @@ class FolderLock {
         std::unique_ptr<FolderLock> lock;  // taken
         long holder = 0;                   // the other process, when `held`
         bool held = false;                 // another process holds it
+        int error = 0;                     // why neither, the system's reason
     };
-    // Neither taken nor held: the folder cannot hold a lock file.
+    // Neither taken nor held: the folder cannot hold a lock file (read-only,
+    // or a link or a folder in its place).
     static Attempt Take(const std::filesystem::path& folder);
 
   private:

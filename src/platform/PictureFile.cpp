@@ -13,7 +13,8 @@ bool IsPngFileName(const Text& name) {
 
 Picture DecodePictureFile(FileSystem& files, const FileName& name, PictureBox within) {
     const std::string bytes = ReadBytes(files, name);
-    if (IsPngFileName(name.Shown()))
+    const bool png = bytes.starts_with("\x89PNG");
+    if (png || (!bytes.starts_with("\xFF\xD8") && IsPngFileName(name.Shown())))
         return DecodePng(bytes, name.Shown(), within);
     return DecodeJpeg(bytes, name.Shown(), within);
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// A figure file of the working folder, decoded by the format its name gives:
+// A figure file of the working folder, decoded by the format its bytes show
+// (a JPEG saved as ".png" is still a JPEG); bytes of neither by the name:
 // ".png" is PNG, anything else JPEG.
 #include "platform/FileSystem.h"
 #include "platform/Picture.h"

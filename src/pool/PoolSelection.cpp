@@ -27,16 +27,23 @@ FileName ChosenFile(const RunState& s, const Text& shown, int picked) {
 }
 
 // What the status line says of a pool that read in an unexpected way: some
-// lines of a UTF-8 file in Windows-1252, or no lines at all.
+// lines of a UTF-8 file in Windows-1252, characters lost, or no lines at all.
 Text ReadingNote(const FileName& pool, const SavedTextReading& reading, std::int64_t size,
                  bool noLines) {
+    if (reading.packed)
+        return pool.Quoted() +
+               " holds no question: is it a Word document saved under .txt? Give it back its "
+               "name ending in .docx, or save it as plain text.";
     if (noLines)
         return pool.Quoted() + (size == 0 ? " is empty" : " holds no lines of text");
-    if (!reading.Mixed())
-        return "";
-    const std::size_t n = reading.windows1252Lines;
-    return pool.Quoted() + " read as UTF-8; " + std::to_string(n) + (n == 1 ? " line" : " lines") +
-           " read as Windows-1252";
+    Text note;
+    if (const std::size_t n = reading.windows1252Lines; reading.Mixed())
+        note = pool.Quoted() + " read as UTF-8; " + std::to_string(n) +
+               (n == 1 ? " line" : " lines") + " read as Windows-1252";
+    if (const std::size_t n = reading.lostCharacters; n > 0)
+        note += (note.empty() ? pool.Quoted() + ": " : Text("; ")) + std::to_string(n) +
+                (n == 1 ? " character" : " characters") + " could not be kept and show as \"?\"";
+    return note;
 }
 
 // The copy of the chosen pool, read into PoolLines. A name under which there

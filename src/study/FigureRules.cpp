@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "study/FigureRules.h"
 
+#include "platform/TextFile.h"
+
 namespace ktq {
 namespace {
 
@@ -42,6 +44,14 @@ FigureSize FitFigure(int width, int height) {
         s.height = static_cast<int>(kMaxWidth / ratio);
     }
     return s;
+}
+
+Text FigureFileOf(FileSystem& files, const Text& figure) {
+    for (const char* extension : {".jpg", ".png"}) {
+        if (FileExists(files, figure + extension))
+            return figure + extension;
+    }
+    return Text();
 }
 
 }  // namespace ktq

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which picture a question names, and the size it is shown at.
+#include "platform/FileSystem.h"
 #include "text/Text.h"
 
 namespace ktq {
@@ -10,6 +11,10 @@ namespace ktq {
 // count (starting with E, G or T); a name that could reach outside the
 // working folder is no figure. Its picture is "E5-2.jpg" or "E5-2.png".
 Text FigureName(const Text& record);
+
+// The figure's picture file: a JPEG of the name wins over a PNG; empty when
+// there is neither.
+Text FigureFileOf(FileSystem& files, const Text& figure);
 
 struct FigureSize {
     int width = 0;

@@ -15,16 +15,6 @@ constexpr const char* kKnownFigures[] = {"E5-1", "E5-2", "E6-1", "E6-2", "E6-3",
                                          "E7-1", "E7-2", "E7-3", "E7-4", "E9-1", "E9-2",
                                          "E9-3", "T-1",  "T-2",  "T-3",  "G7-1"};
 
-// The figure's picture file: a JPEG of the name wins over a PNG; empty when
-// there is neither.
-Text FigureFileOf(FileSystem& files, const Text& figure) {
-    for (const char* extension : {".jpg", ".png"}) {
-        if (FileExists(files, figure + extension))
-            return figure + extension;
-    }
-    return Text();
-}
-
 // Decoding the whole picture, not only its header, so a damaged file is
 // reported here rather than shown half. The size is the one it declares.
 FigureSize GetPictureSize(FileSystem& files, const Text& file) {

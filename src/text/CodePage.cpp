@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <utility>
 
 namespace ktq {
 namespace {
@@ -41,20 +42,46 @@ void AppendUtf8(std::string& out, char32_t cp) {
     }
 }
 
-// The non-breaking hyphen, which pools write inside figure names ("E7-3").
-constexpr char32_t kNonBreakingHyphen = 0x2011;
+// Characters Windows-1252 lacks that have a clear form in it: the
+// non-breaking hyphen, which pools write inside figure names ("E7-3"), the
+// hyphen and the minus sign.
+char ClearForm(char32_t cp) {
+    return cp == 0x2010 || cp == 0x2011 || cp == 0x2212 ? '-' : '?';
+}
+
+// Word keeps the characters of the Symbol font at U+F020..U+F0FF; those with
+// a Windows-1252 character of the same meaning, by their place in the font.
+constexpr std::pair<unsigned char, unsigned char> kSymbolFont[] = {
+    {0x20, ' '},  {0x21, '!'},  {0x23, '#'},  {0x25, '%'},  {0x26, '&'},  {0x28, '('},
+    {0x29, ')'},  {0x2A, '*'},  {0x2B, '+'},  {0x2C, ','},  {0x2D, '-'},  {0x2E, '.'},
+    {0x2F, '/'},  {0x3A, ':'},  {0x3B, ';'},  {0x3C, '<'},  {0x3D, '='},  {0x3E, '>'},
+    {0x3F, '?'},  {0x5B, '['},  {0x5D, ']'},  {0x5F, '_'},  {0x6D, 0xB5}, {0x7B, '{'},
+    {0x7C, '|'},  {0x7D, '}'},  {0x7E, '~'},  {0xA0, 0x80}, {0xA2, '\''}, {0xA6, 0x83},
+    {0xB0, 0xB0}, {0xB1, 0xB1}, {0xB2, '"'},  {0xB4, 0xD7}, {0xB7, 0x95}, {0xB8, 0xF7},
+    {0xBC, 0x85}, {0xD2, 0xAE}, {0xD3, 0xA9}, {0xD4, 0x99}, {0xD7, 0xB7}, {0xD8, 0xAC},
+    {0xE2, 0xAE}, {0xE3, 0xA9}, {0xE4, 0x99}};
+
+char FromSymbolFont(char32_t cp) {
+    const unsigned place = cp - 0xF000;
+    if (place >= '0' && place <= '9')
+        return static_cast<char>(place);
+    for (const auto& [symbol, c] : kSymbolFont)
+        if (symbol == place)
+            return static_cast<char>(c);
+    return '?';
+}
 
 char FromCodePoint(char32_t cp) {
     if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF))
         return static_cast<char>(cp);
-    if (cp == kNonBreakingHyphen)
-        return '-';
     for (std::size_t i = 0; i < kHighTable.size(); ++i) {
         char32_t mapped = kHighTable[i] == 0 ? static_cast<char32_t>(0x80 + i) : kHighTable[i];
         if (mapped == cp)
             return static_cast<char>(0x80 + i);
     }
-    return '?';
+    if (cp >= 0xF020 && cp <= 0xF0FF)
+        return FromSymbolFont(cp);
+    return ClearForm(cp);
 }
 
 // End of the run of ASCII bytes that starts at `i`. Pools are almost all
@@ -113,11 +140,20 @@ bool Holds(char32_t cp, char c) {
     return c != '?' || cp == U'?';
 }
 
+struct Utf8Counts {
+    std::size_t held = 0;       // sequences of several bytes Windows-1252 holds
+    std::size_t illFormed = 0;  // bytes of no well-formed sequence
+    std::size_t unheld = 0;     // characters Windows-1252 lacks
+};
+
 // The decoded text written to `start`, which has room for as many characters
 // as `utf8` has bytes; its length. An ill-formed byte becomes '?', or, when
 // `exact`, ends the decoding with nothing, as does a character Windows-1252
 // cannot hold.
-std::optional<std::size_t> DecodeUtf8(std::string_view utf8, char* const start, bool exact) {
+std::optional<std::size_t> DecodeUtf8(std::string_view utf8, char* const start, bool exact,
+                                      Utf8Counts* counts = nullptr) {
+    Utf8Counts ignored;
+    Utf8Counts& n = counts ? *counts : ignored;
     char* next = start;
     std::size_t i = 0;
     while (i < utf8.size()) {
@@ -132,6 +168,7 @@ std::optional<std::size_t> DecodeUtf8(std::string_view utf8, char* const start, 
         if (length == 0) {
             if (exact)
                 return std::nullopt;
+            ++n.illFormed;
             *next++ = '?';
             ++i;
             continue;
@@ -139,6 +176,7 @@ std::optional<std::size_t> DecodeUtf8(std::string_view utf8, char* const start, 
         const char c = FromCodePoint(cp);
         if (exact && !Holds(cp, c))
             return std::nullopt;
+        ++(Holds(cp, c) ? n.held : n.unheld);
         *next++ = c;
         i += length;
     }
@@ -174,6 +212,16 @@ std::optional<Text> ExactUtf8ToCp1252(std::string_view utf8) {
 
 std::optional<std::size_t> ExactUtf8ToCp1252(std::string_view utf8, char* out) {
     return DecodeUtf8(utf8, out, true);
+}
+
+std::optional<std::size_t> LineUtf8ToCp1252(std::string_view line, char* out, bool utf8Known,
+                                            std::size_t& lost) {
+    Utf8Counts n;
+    const std::size_t length = *DecodeUtf8(line, out, false, &n);
+    if (n.held == 0 || (!utf8Known && n.illFormed >= n.held))
+        return std::nullopt;
+    lost += n.illFormed + n.unheld;
+    return length;
 }
 
 Text Utf16ToCp1252(std::string_view bytes, ByteOrder order) {

@@ -85,7 +85,8 @@ void DecodeLinesInPlace(std::string& text, std::size_t from, bool marked, SavedT
         std::optional<std::size_t> length;
         if (high) {
             decoded.resize(std::max(decoded.size(), end - in));
-            length = ExactUtf8ToCp1252(std::string_view(text).substr(in, end - in), decoded.data());
+            length = LineUtf8ToCp1252(std::string_view(text).substr(in, end - in), decoded.data(),
+                                      marked, r.lostCharacters);
             ++(length ? utf8Lines : r.windows1252Lines);
         }
         if (length) {
@@ -136,6 +137,7 @@ Text DecodeSavedText(std::string&& bytes, SavedTextReading* reading) {
     SavedTextReading ignored;
     SavedTextReading& r = reading ? *reading : ignored;
     r = SavedTextReading{};
+    r.packed = bytes.starts_with("PK\x03\x04");
     const bool marked = StartsWithMark(bytes, kUtf8Mark);
     if (!marked) {
         if (std::optional<Text> text = DecodeUtf16Or32(bytes, r))

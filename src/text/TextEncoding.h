@@ -13,11 +13,13 @@
 //     more of the odd bytes are zero and almost none of the even ones
 //     (little-endian), or the other way round (big-endian);
 //   - anything else: UTF-8 line by line.
-// Line by line: a line (up to CR or LF) that is well-formed UTF-8 and holds
-// only characters Windows-1252 can hold is decoded; any other line is read
-// byte for byte as Windows-1252, exactly as saved. So a Windows-1252 file
-// reads as it always did, one bad byte in a UTF-8 file touches its own line
-// only, and no byte that Windows-1252 can hold is ever lost.
+// Line by line: a line (up to CR or LF) is decoded from UTF-8 character by
+// character when it holds a character of several bytes that Windows-1252 can
+// hold, and fewer ill-formed bytes than those (any number after the UTF-8
+// mark); an ill-formed byte or a character Windows-1252 lacks becomes '?'
+// there. Any other line is read byte for byte as Windows-1252, exactly as
+// saved. So a Windows-1252 file reads as it always did, and one bad byte in a
+// UTF-8 file touches only itself.
 // The marks are not part of the text. In UTF-16 and UTF-32 text, characters
 // that Windows-1252 cannot hold become '?'; it is read as far as it is well
 // formed (an odd last byte, an unpaired surrogate, a unit beyond U+10FFFF end
@@ -42,6 +44,10 @@ struct SavedTextReading {
     SavedEncoding encoding = SavedEncoding::Windows1252;
     // Lines with bytes above 0x7F that were read byte for byte as Windows-1252.
     std::size_t windows1252Lines = 0;
+    // Characters of UTF-8 lines that became '?'.
+    std::size_t lostCharacters = 0;
+    // The bytes are a zip package (a Word document, say), not text.
+    bool packed = false;
     // A UTF-8 text of which some lines were read as Windows-1252.
     bool Mixed() const { return encoding == SavedEncoding::Utf8 && windows1252Lines > 0; }
 };

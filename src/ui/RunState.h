@@ -29,6 +29,7 @@ struct RunState {
     // Another window has the folder open: nothing is written to it (the
     // window's files are kept in memory, see ReadOnlyFileSystem).
     bool ReadOnlyFolder = false;
+    Text ReadOnlyReason;
 
     // Pool, level and reference data.
     Text PoolFileName;

@@ -91,8 +91,9 @@ void TForm1::AddStatusNote(const Text& note) {
 
 void TForm1::ClearStatusNotes() {
     // A read-only folder is said for as long as it lasts.
+    const Text why = state.ReadOnlyReason.empty() ? "" : " as " + state.ReadOnlyReason;
     Label38.SetText(state.ReadOnlyFolder
-                        ? "Read-only: only the answer history is written to this folder."
+                        ? "Read-only" + why + ": only the answer history is written to this folder."
                         : "");
 }
 

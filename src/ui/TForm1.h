@@ -134,7 +134,8 @@ class TForm1 : public Form {
     // holds it, asks whether to open the folder read-only. `readOnly` opens it
     // so without asking. False when the user chose to quit instead.
     bool TakeFolder(bool readOnly);
-    void OpenReadOnly();
+    // `why` the folder is read-only, when no one chose it.
+    void OpenReadOnly(const Text& why = "");
     void FormCreate();
     void FormActivate();
     // Once the window is up, its place and size stay within the free area

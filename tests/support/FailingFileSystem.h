@@ -51,7 +51,13 @@ class FailingFileSystem : public FileSystem {
         return failAppends_ ? ENOSPC : real_.Append(name, bytes);
     }
     void Remove(const FileName& name) override { real_.Remove(name); }
-    std::optional<long> LockFolder() override { return real_.LockFolder(); }
+    // The folder's lock cannot be taken, for this reason.
+    void FailLock(int error) { lockError_ = error; }
+
+    FolderLockResult LockFolder() override {
+        return lockError_ ? FolderLockResult{FolderLockResult::Impossible, 0, lockError_}
+                          : real_.LockFolder();
+    }
     void UnlockFolder() override { real_.UnlockFolder(); }
 
   private:
@@ -59,6 +65,7 @@ class FailingFileSystem : public FileSystem {
     std::optional<std::size_t> writeLimit_;
     std::optional<int> renameError_;
     bool failAppends_ = false;
+    int lockError_ = 0;
 };
 
 }  // namespace ktq::testsupport

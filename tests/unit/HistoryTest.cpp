@@ -3,11 +3,13 @@
 // values, the chance of passing, and the database as several program runs
 // and a damaged or unusable file meet it.
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <csignal>
 #include <filesystem>
+#include <fstream>
 
 #include "PoolFixture.h"
 #include "history/AnswerStore.h"
@@ -155,34 +157,90 @@ TEST_F(HistoryProgram, TheExamDateIsKeptForItsPool) {
     });
 }
 
+// Not a database, or one of an unknown layout: kept aside, never written into.
 TEST_F(HistoryProgram, ADamagedDatabaseIsMovedAsideAndANewOneStarted) {
-    p.folder.Write(kHistoryFile, "this is no database, and it is the user's");
-    Run([](TForm1& f) { Answer(f, true); });
-    EXPECT_NE(p.program->Output().find("moved aside as \"KTQTests history.sqlite.damaged-"),
-              std::string::npos)
-        << p.program->Output();
-    bool kept = false;
-    for (const auto& e : std::filesystem::directory_iterator(p.folder.Path()))
-        kept = kept || p.folder.Read(e.path().filename().string()) ==
-                           "this is no database, and it is the user's";
-    EXPECT_TRUE(kept);
-    AnswerStore again(p.folder.PathOf(kHistoryFile));
-    EXPECT_EQ(again.AnswersSince("KTQTech", "2026", 0).size(), 1u);
+    const std::string path = p.folder.PathOf(kHistoryFile);
+    const std::string foreign = path + "-foreign";
+    sqlite3* db = nullptr;
+    sqlite3_open(foreign.c_str(), &db);
+    sqlite3_exec(db, "CREATE TABLE answers (id INTEGER, x); PRAGMA user_version=1;", nullptr,
+                 nullptr, nullptr);
+    sqlite3_close(db);
+    for (const std::string& bytes : {std::string("this is no database, and it is the user's"),
+                                     p.folder.Read(kHistoryFile + std::string("-foreign"))}) {
+        for (const auto& e : std::filesystem::directory_iterator(p.folder.Path()))
+            if (e.path().filename().string().starts_with(kHistoryFile))
+                std::filesystem::remove(e.path());
+        p.folder.Write(kHistoryFile, bytes);
+        Run([](TForm1& f) { Answer(f, true); });
+        EXPECT_NE(p.program->Output().find(
+                      ". It has been moved aside as \"KTQTests history.sqlite.damaged-"),
+                  std::string::npos)
+            << p.program->Output();
+        bool kept = false;
+        for (const auto& e : std::filesystem::directory_iterator(p.folder.Path()))
+            kept = kept || p.folder.Read(e.path().filename().string()) == bytes;
+        EXPECT_TRUE(kept);
+        AnswerStore again(path);
+        EXPECT_EQ(again.AnswersSince("KTQTech", "2026", 0).size(), 1u);
+    }
 }
 
+// A folder in the database's place, or a link to a file outside the folder
+// (which must stay as it is).
 TEST_F(HistoryProgram, NoHistoryPossibleIsSaidOnceAndTheProgramGoesOn) {
-    std::filesystem::create_directory(p.folder.PathOf(kHistoryFile));
+    const std::filesystem::path outside = p.folder.Path().string() + "-outside";
+    std::ofstream{outside};
+    for (const auto& place : std::vector<std::function<void(const std::filesystem::path&)>>{
+             [](const auto& at) { std::filesystem::create_directory(at); },
+             [&](const auto& at) { std::filesystem::create_symlink(outside, at); }}) {
+        std::filesystem::remove_all(p.folder.PathOf(kHistoryFile));
+        place(p.folder.PathOf(kHistoryFile));
+        Run([&](TForm1& f) {
+            Answer(f, true);
+            p.Select("tech 2026.txt");
+            p.Prepare();
+            Answer(f, true);
+            EXPECT_EQ(f.state.CorrectCount, 1);
+        });
+        const std::string out = p.program->Output();
+        const std::size_t first = out.find(". Your answers are not remembered");
+        ASSERT_NE(first, std::string::npos) << out;
+        EXPECT_EQ(out.find("not remembered", first + 20), std::string::npos);
+        EXPECT_EQ(std::filesystem::file_size(outside), 0u);
+    }
+    std::filesystem::remove(outside);
+}
+
+// Another program holding the write lock at the pool's selection and again at
+// the close: every answer is counted, and written once the lock is gone.
+TEST_F(HistoryProgram, ALockedDatabaseKeepsTheAnswersWaitingAndSaysOnce) {
+    const std::string path = p.folder.PathOf(kHistoryFile);
+    AnswerStore{path};
+    sqlite3* other = nullptr;
+    sqlite3_open(path.c_str(), &other);
+    const auto lock = [other](const char* sql) {
+        sqlite3_exec(other, sql, nullptr, nullptr, nullptr);
+    };
+    lock("BEGIN IMMEDIATE;");
     Run([&](TForm1& f) {
         Answer(f, true);
-        p.Select("tech 2026.txt");
-        p.Prepare();
+        Answer(f, false);
+        lock("COMMIT;");
         Answer(f, true);
-        EXPECT_EQ(f.state.CorrectCount, 1);
+        EXPECT_EQ(f.History()->Find("T1A01")->answers, 3);
+        lock("BEGIN IMMEDIATE;");
+        Answer(f, true);
     });
+    lock("COMMIT;");
+    sqlite3_close(other);
     const std::string out = p.program->Output();
-    const std::size_t first = out.find("not remembered");
-    ASSERT_NE(first, std::string::npos) << out;
-    EXPECT_EQ(out.find("not remembered", first + 1), std::string::npos);
+    const std::string once = "locked. Your answers are kept meanwhile";
+    const std::size_t said = out.find(once);
+    ASSERT_NE(said, std::string::npos) << out;
+    EXPECT_EQ(out.find(once, said + 1), std::string::npos) << out;
+    EXPECT_NE(out.find("1 answer could not be written"), std::string::npos) << out;
+    EXPECT_EQ(AnswerStore(path).AnswersSince("KTQTech", "2026", 0).size(), 3u);
 }
 
 // Processes of their own, as two programs on one folder and one killed.

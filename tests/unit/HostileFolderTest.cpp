@@ -197,6 +197,7 @@ TEST(HostileFolder, APoolThatReadsAsNothingSaysWhy) {
     PoolProgram p;
     fs::create_symlink("tech loop.txt", p.folder.PathOf("tech loop.txt"));
     p.folder.Write("tech empty.txt", "");
+    p.folder.Write("tech word.txt", std::string("PK\x03\x04\x14\0\0\0", 8) + "[Content_Types]");
     p.Start();
     p.Select("tech loop.txt");
     EXPECT_NE(p.program->Output().find("\"tech loop.txt\": Too many levels of symbolic links"),
@@ -204,6 +205,9 @@ TEST(HostileFolder, APoolThatReadsAsNothingSaysWhy) {
         << p.program->Output();
     p.Select("tech empty.txt");
     EXPECT_EQ(p.Form().Label38.GetText(), "\"tech empty.txt\" is empty");
+    p.Select("tech word.txt");
+    EXPECT_NE(p.Form().Label38.GetText().find("is it a Word document saved under .txt?"),
+              std::string::npos);
 }
 
 }  // namespace

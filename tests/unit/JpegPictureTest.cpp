@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
+#include <fstream>
 
 #include "JpegWriter.h"
 #include "PngWriter.h"
@@ -142,6 +146,31 @@ TEST(PngPicture, GrayOrTransparentBecomesRgbAndALargeOneIsScaledDown) {
     EXPECT_EQ(p.width, 1000);  // by 3, the first factor within 1200 x 620
     EXPECT_EQ(p.height, 34);
     EXPECT_EQ(p.rgb[(33 * 1000 + 999) * 3 + 1], 165);  // an edge block averages what it has
+}
+
+// Decoded at the size it is shown: in a process with little room to spare,
+// a picture of 24 million pixels (72 MB decoded whole) still comes through.
+TEST(PngPicture, AHugePictureIsScaledAsItIsRead) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the sanitizer's own reservations do not fit a limit on the address space";
+#endif
+    const std::string huge = testsupport::WritePng(6000, 4000, PNG_FORMAT_GRAY, {90});
+    const pid_t pid = fork();
+    if (pid == 0) {
+        long pages = 0;
+        std::ifstream("/proc/self/statm") >> pages;
+        const rlim_t room = static_cast<rlim_t>(pages) * sysconf(_SC_PAGESIZE) + (32 << 20);
+        const rlimit limit{room, room};
+        setrlimit(RLIMIT_AS, &limit);
+        try {
+            _exit(DecodePng(huge, "E5-1.png").width == 858 ? 0 : 2);
+        } catch (...) {
+            _exit(1);
+        }
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
 }
 
 TEST(PngPicture, DamagedOrOutOfBoundsDataIsReportedAsAJpegIs) {

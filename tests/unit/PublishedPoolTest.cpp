@@ -41,9 +41,9 @@ class PublishedPoolTest : public StudyTest {
     }
     LineList FolderFiles() {
         LineList names;
-        // The running program's folder lock is not the program's output.
+        // Hidden: the running program's folder lock, the record of an import.
         for (const FileName& n : ListFolderFiles(folder.Files()))
-            if (n.Shown() != kFolderLockFile)
+            if (n.Shown()[0] != '.')
                 names.push_back(n.Shown());
         return names;
     }
@@ -85,14 +85,15 @@ TEST_F(PublishedPoolTest, RaisedTextKeepsItsMeaningAndLoweredTextStaysPlain) {
 
 TEST_F(PublishedPoolTest, PicturesBecomeTheFiguresNamedInSortedOrderReplacingNothing) {
     const std::string jpeg = WriteJpeg({}), png = WritePng();
-    folder.Write("T-4.jpg", "my own");
+    folder.Write("T-4.png", "my own");
     StartWith(WriteZip(
         DocxParts(PoolBody(4) + PicturePara(1) + PicturePara(2) + PicturePara(3) + PicturePara(4),
                   {jpeg, png, "GIF89a", jpeg})));
     EXPECT_EQ(folder.Read("T-1.jpg"), jpeg);
     EXPECT_EQ(folder.Read("T-2.png"), png);
     EXPECT_NE(Output().find("figures T-3 in the document"), npos) << Output();  // a GIF
-    EXPECT_EQ(folder.Read("T-4.jpg"), "my own");
+    EXPECT_EQ(folder.Read("T-4.png"), "my own");
+    EXPECT_FALSE(folder.Exists("T-4.jpg"));  // it would hide the user's own
     EXPECT_EQ(form().state.AvailableImages, "T-1.jpg T-2.png ");
 
     // With the copy there, the document is not read again.
@@ -118,6 +119,59 @@ TEST_F(PublishedPoolTest, AFailedWriteLeavesNothingAndTheNextStartMakesTheCopy) 
     EXPECT_EQ(FolderFiles(), (LineList{kDocument}));
     Start();
     EXPECT_TRUE(folder.Exists(kCopy));
+}
+
+// An errata saved over the document under the same name.
+TEST_F(PublishedPoolTest, ANewDocumentRemakesWhatTheOldMadeButNothingTheUserChanged) {
+    const std::string png = WritePng(), newPng = WritePng(32, 24);
+    StartWith(WriteZip(DocxParts(PoolBody(2) + PicturePara(1) + PicturePara(2), {png, png})));
+    int saves = 0;
+    auto startWithErrata = [&](const std::string& body) {
+        folder.Write(kDocument, WriteZip(DocxParts(body + PicturePara(1), {newPng})));
+        const std::filesystem::path path = folder.PathOf(kDocument);
+        std::filesystem::last_write_time(
+            path, std::filesystem::last_write_time(path) + std::chrono::seconds(++saves));
+        Start();
+    };
+    std::string errata = PoolBody(1);
+    errata.replace(errata.find("A. 1"), 4, "A. 9");
+    startWithErrata(errata);
+    EXPECT_NE(Output().find("The pool \"" + kCopy + "\" has been updated from the new document \"" +
+                            kDocument + "\": 1 question changed, 1 withdrawn and 0 added."),
+              npos)
+        << Output();
+    EXPECT_NE(folder.Read(kCopy).find("A. 9"), npos);
+    EXPECT_EQ(folder.Read("T-1.png"), newPng);
+
+    const std::string edited = folder.Read(kCopy) + "my note\r\n";
+    folder.Write(kCopy, edited);
+    startWithErrata(PoolBody(1));
+    EXPECT_EQ(folder.Read(kCopy), edited);
+    EXPECT_NE(Output().find("saved as \"Tech Pool 2026-2030 new.txt\" (1 question changed"), npos)
+        << Output();
+    EXPECT_NE(folder.Read("Tech Pool 2026-2030 new.txt").find("A. 1"), npos);
+}
+
+// A picture that cannot be read is named and the rest kept; a write that
+// fails leaves the import to be completed at the next start.
+TEST_F(PublishedPoolTest, AHalfImportIsToldOrCompletedAtTheNextStart) {
+    const std::string bigJpeg = "\xFF\xD8\xFF" + std::string(20000, 'x');
+    std::vector<ZipPart> parts =
+        DocxParts(PoolBody(2) + PicturePara(1) + PicturePara(2), {bigJpeg, WritePng()});
+    parts[1].stored = false;  // inflates 200 times and more
+    StartWith(WriteZip(parts));
+    EXPECT_NE(Output().find("The pictures of the figures T-1 could not be read"), npos) << Output();
+    EXPECT_TRUE(folder.Exists("T-2.png"));
+
+    std::filesystem::remove(folder.PathOf(kDocument));
+    std::filesystem::remove(folder.PathOf(kCopy));
+    folder.Write(kDocument, WriteZip(DocxParts(PoolBody(1) + PicturePara(1), {bigJpeg})));
+    Program full(folder, store);
+    full.Files().FailWritesAfter(5000);
+    full.Start();
+    EXPECT_NE(full.Output().find("Cannot write file \"T-1.jpg\""), npos) << full.Output();
+    Start();
+    EXPECT_EQ(folder.Read("T-1.jpg"), bigJpeg);
 }
 
 struct Refusal {

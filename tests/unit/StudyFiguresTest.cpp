@@ -67,10 +67,13 @@ TEST_F(FiguresTest, PngServesWhereNoJpegOfTheNameIs) {
     folder.Write("E5-1.png", testsupport::WritePng(640, 480));
     folder.Write("T-1.png", "a JPEG of the name wins");
     folder.Write("T-1.jpg", testsupport::WriteJpeg({}));
+    folder.Write("G7-1.png", testsupport::WriteJpeg({}));  // decoded by its bytes
     Start();
-    EXPECT_EQ(form().state.AvailableImages, "E5-1.png T-1.jpg ");
+    EXPECT_EQ(form().state.AvailableImages, "E5-1.png T-1.jpg G7-1.png ");
     ShowFigure("in figure E5-1?");
     EXPECT_EQ(form().Image1.PictureWidth(), 640);
+    ShowFigure("in figure G7-1?");
+    EXPECT_EQ(Output(), "");
     ShowFigure("in figure T-1?");
     EXPECT_EQ(form().state.FigureFile, "T-1.jpg");
     Guarded([&] { form().Button10.UserClick(); });  // its own window

@@ -21,6 +21,7 @@ struct DecodeCase {
     Text text;
     SavedEncoding encoding;
     std::size_t windows1252Lines = 0;
+    std::size_t lostCharacters = 0;
 };
 
 void PrintTo(const DecodeCase& c, std::ostream* os) {
@@ -34,6 +35,7 @@ TEST_P(DecodeSavedTextTest, GivesTheProgramsText) {
     EXPECT_EQ(DecodeSavedText(GetParam().bytes, &reading), GetParam().text);
     EXPECT_EQ(reading.encoding, GetParam().encoding);
     EXPECT_EQ(reading.windows1252Lines, GetParam().windows1252Lines);
+    EXPECT_EQ(reading.lostCharacters, GetParam().lostCharacters);
 }
 
 const std::string kCurly = "It\x92s \x93QRP\x94 \x96 \x97 \x91x\x92 \x95 \xA7 \xE9";
@@ -79,6 +81,12 @@ INSTANTIATE_TEST_SUITE_P(
                    "\xC3\xA9\r\n\xDF\xBB \xE4\xB8\xAD \xF0\x9F\x98\x80",
                    "\xE9\r\n\xDF\xBB \xE4\xB8\xAD \xF0\x9F\x98\x80", E::Utf8, 1},
         DecodeCase{"NonBreakingHyphenIsAHyphen", "E7\xE2\x80\x91\x33", "E7-3", E::Utf8},
+        // In a UTF-8 line, what cannot be kept touches only itself.
+        DecodeCase{"BadByteAndForeignCharacterAfterTheMarkAreLostAlone",
+                   "\xEF\xBB\xBF\xC3\xA9 \xFF \xE4\xB8\xAD", "\xE9 ? ?", E::Utf8, 0, 2},
+        DecodeCase{"SymbolFontAndMinusSignTakeTheirWindows1252Form",
+                   "P = I \xEF\x82\xB4 E \xE2\x88\x92 \xEF\x81\xAD", "P = I \xD7 E - \xB5",
+                   E::Utf8},
         DecodeCase{"Utf16LittleEndian", SavedAs(kCurly, Saving::Utf16LeWithMark), kCurly, E::Utf16},
         DecodeCase{"Utf16BigEndian", SavedAs(kCurly, Saving::Utf16BeWithMark), kCurly, E::Utf16},
         DecodeCase{"Utf16LittleEndianWithoutMark", Encoded(kCurly, "UTF-16LE"), kCurly, E::Utf16},

@@ -3,11 +3,14 @@
 // it opens the folder read-only, works as usual without writing anything.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
+#include <functional>
 #include <map>
 
 #include "PoolFixture.h"
 #include "history/StudyHistory.h"
+#include "platform/FolderLock.h"
 
 namespace ktq {
 namespace {
@@ -32,7 +35,7 @@ TEST(TwoWindows, TheSecondOpensTheFolderReadOnlyAndWritesNothing) {
     p.folder.Write("Tech Pool 2026-2030.txt", testsupport::SmallPoolBytes());
     p.folder.Write("qstnslog.txt", "T1A99\r\n");
     DiskFileSystem first(p.folder.Path());
-    ASSERT_FALSE(first.LockFolder().has_value());
+    ASSERT_EQ(first.LockFolder().kind, FolderLockResult::Taken);
     const auto before = Snapshot(p.folder);
     p.Start();
     TForm1& f = p.Form();
@@ -72,6 +75,41 @@ TEST(TwoWindows, NoQuitsAndTheLockGoesWithItsWindow) {
     EXPECT_EQ(folder.Read(".ktqtests.lock"), std::to_string(::getpid()) + "\n");
     third.Close();
     EXPECT_FALSE(folder.Exists(".ktqtests.lock"));
+}
+
+// No lock to be had: a link or a folder in its place is asked about (Yes:
+// read-only); a folder that cannot be written is read-only by itself, and usable.
+TEST(TwoWindows, AFolderWithoutALockOpensReadOnlyAndSaysWhy) {
+    const std::vector<std::pair<std::function<void(PoolProgram&)>, std::string>> cases = {
+        {[](PoolProgram& p) {
+             std::filesystem::create_symlink("elsewhere", p.folder.PathOf(kFolderLockFile));
+         },
+         "the folder's lock cannot be taken (Too many levels of symbolic links)"},
+        {[](PoolProgram& p) {
+             std::filesystem::create_directory(p.folder.PathOf(kFolderLockFile));
+         },
+         "the folder's lock cannot be taken (Is a directory)"},
+        {[](PoolProgram& p) {
+             p.program->Files().FailLock(EACCES);
+             p.program->Files().FailWritesAfter(0);
+             p.program->Files().FailRenames(EACCES);
+         },
+         "the folder cannot be written (Permission denied)"}};
+    for (const auto& [place, why] : cases) {
+        PoolProgram p;
+        p.folder.Write("Tech Pool 2026-2030.txt", testsupport::SmallPoolBytes());
+        p.program = std::make_unique<Program>(p.folder, p.store);
+        place(p);
+        ASSERT_TRUE(p.program->Start());
+        EXPECT_EQ(p.program->Output().find("QUESTION") != std::string::npos,
+                  why.find("lock") != std::string::npos)
+            << p.program->Output();
+        EXPECT_EQ(p.Form().Label38.GetText(),
+                  "Read-only as " + why + ": only the answer history is written to this folder.");
+        p.Select("Tech Pool 2026-2030.txt");
+        p.Prepare();
+        EXPECT_TRUE(p.Form().Button4.Enabled()) << p.program->Output();
+    }
 }
 
 }  // namespace
