@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "FuzzCheck.h"
+#include "NoteEncipher.h"
 #include "platform/TextFile.h"
 #include "pool/PoolText.h"
 #include "study/StudyNotes.h"
@@ -15,18 +16,6 @@ namespace {
 
 const Text kPlain = PlainAlphabet;
 const Text kLevelKeys[] = {kExtraKeyAlphabet, kGeneralKeyAlphabet, kTechKeyAlphabet};
-
-// How the notes were made: each plain character replaced by the key's
-// character at its place.
-Text Encipher(const Text& text, const Text& key) {
-    Text out = text;
-    for (char& c : out) {
-        const std::size_t p = kPlain.find(c);
-        if (p != Text::npos)
-            c = key[p];
-    }
-    return out;
-}
 
 bool IsPermutationOfPlain(Text key) {
     Text plain = kPlain;
@@ -84,7 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const Text& line = lines[i];
         for (const Text& key : kLevelKeys) {
-            FUZZ_CHECK(DecipherNote(Encipher(line, key), key) == line);
+            FUZZ_CHECK(DecipherNote(EncipherNote(line, key), key) == line);
             CheckShownNote(DecipherNote(Trim(GetField(line, kTab, 4)), key));
         }
         // The first line serves as a key of any shape for the others.

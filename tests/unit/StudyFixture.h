@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "AppFixture.h"
+#include "NoteEncipher.h"
 #include "text/NoteCipher.h"
 
 namespace ktq::testsupport {
@@ -38,13 +39,7 @@ inline std::string SmallPool() {
 
 // The inverse of the program's deciphering, for making test data.
 inline Text Encipher(const Text& plain, const Text& key) {
-    const Text alphabet = PlainAlphabet;
-    Text out;
-    for (char c : plain) {
-        const std::size_t p = alphabet.find(c);
-        out += p == Text::npos ? c : key[p];
-    }
-    return out;
+    return EncipherNote(plain, key);
 }
 
 class StudyTest : public ::testing::Test {

@@ -47,17 +47,6 @@ Text NoteOf(const NotesByCode& notes, const Text& record, const Text& key) {
 
 }  // namespace
 
-Text EncipherNote(const Text& plain, const Text& key) {
-    const std::string_view alphabet = PlainAlphabet;
-    Text out;
-    out.reserve(plain.size());
-    for (char c : plain) {
-        const std::size_t p = alphabet.find(c);
-        out += p != std::string_view::npos && p < key.size() ? key[p] : c;
-    }
-    return out;
-}
-
 LineList BankOfDocument(const fs::path& document) {
     ScratchFolder scratch;
     fs::copy_file(document, scratch.Path() / document.filename());

@@ -7,14 +7,10 @@
 #include <filesystem>
 #include <map>
 
+#include "NoteEncipher.h"
 #include "text/Text.h"
 
 namespace ktq {
-
-// Each character of the plain alphabet becomes the one at its place in
-// `key`; any other character (the apostrophe, "@", Windows-1252's upper half)
-// passes through, as the program's deciphering expects.
-Text EncipherNote(const Text& plain, const Text& key);
 
 // The records "Prepare.." makes from the published document in `document`,
 // made by the program itself in a temporary folder. Throws std::runtime_error
