@@ -22,15 +22,33 @@
 
 namespace {
 
-// COUNT widgets of one kind in a row of the window.
 template <class Widget>
-void Row(QWidget& window, int row, int count, int height) {
-    for (int i = 0; i < count; ++i) {
-        auto* w = new Widget(&window);
-        w->setGeometry(10 + i * 130, 10 + row * 64, 120, height);
-        w->setAccessibleName(QStringLiteral("Widget %1 of row %2").arg(i).arg(row));
-    }
+QWidget* Make(QWidget* parent) {
+    return new Widget(parent);
 }
+
+// A row of the window: COUNT widgets of one kind, side by side.
+struct Row {
+    QWidget* (*make)(QWidget*);
+    int count;
+    int height;
+};
+
+#ifdef KTQ_PLAIN_FLOOR
+const Row kRows[] = {
+    {Make<QLabel>, 10, 20},
+    {Make<QPushButton>, 10, 26},
+    {Make<QLineEdit>, 10, 24},
+    {Make<QCheckBox>, 10, 24},
+};
+#else
+const Row kRows[] = {
+    {Make<QLabel>, 6, 20},         {Make<QLabel>, 6, 20},         {Make<QPushButton>, 6, 26},
+    {Make<QPushButton>, 2, 26},    {Make<QLineEdit>, 2, 24},      {Make<QCheckBox>, 4, 24},
+    {Make<QComboBox>, 2, 24},      {Make<QListWidget>, 2, 60},    {Make<QSlider>, 2, 24},
+    {Make<QDoubleSpinBox>, 2, 24}, {Make<QPlainTextEdit>, 4, 60}, {Make<QTextEdit>, 2, 60},
+};
+#endif
 
 }  // namespace
 
@@ -38,29 +56,16 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QWidget window;
     window.setWindowTitle(QStringLiteral("Start-up floor"));
-    window.resize(800, 640);
-#ifdef KTQ_PLAIN_FLOOR
-    for (int row = 0; row < 10; row += 4) {
-        Row<QLabel>(window, row, 4, 20);
-        Row<QPushButton>(window, row + 1, 4, 26);
-        Row<QLineEdit>(window, row + 2, 4, 24);
-        Row<QCheckBox>(window, row + 3, 4, 24);
+    window.resize(860, 520);  // about the size of the program's window
+    int top = 10;
+    for (const Row& row : kRows) {
+        for (int i = 0; i < row.count; ++i) {
+            QWidget* w = row.make(&window);
+            w->setGeometry(10 + i * 84, top, 80, row.height);
+            w->setAccessibleName(QStringLiteral("Widget %1").arg(i));
+        }
+        top += row.height + 6;
     }
-    Row<QLabel>(window, 12, 4, 20);  // 40 in all
-#else
-    Row<QLabel>(window, 0, 6, 20);
-    Row<QLabel>(window, 1, 6, 20);
-    Row<QPushButton>(window, 2, 6, 26);
-    Row<QPushButton>(window, 3, 2, 26);
-    Row<QLineEdit>(window, 4, 2, 24);
-    Row<QCheckBox>(window, 5, 4, 24);
-    Row<QComboBox>(window, 6, 2, 24);
-    Row<QListWidget>(window, 6, 2, 60);
-    Row<QSlider>(window, 7, 2, 24);
-    Row<QDoubleSpinBox>(window, 7, 2, 24);
-    Row<QPlainTextEdit>(window, 8, 4, 60);
-    Row<QTextEdit>(window, 9, 2, 60);
-#endif
     for (QLabel* label : window.findChildren<QLabel*>()) label->setText(QStringLiteral("Label"));
     for (QPushButton* button : window.findChildren<QPushButton*>())
         button->setText(QStringLiteral("Button"));
