@@ -8,6 +8,7 @@
 #include <chrono>
 
 #include "WorkingFolder.h"
+#include "history/AnswerStore.h"
 #include "history/DrillSchedule.h"
 #include "history/ExamOutlook.h"
 #include "history/Progress.h"

@@ -23,4 +23,5 @@ if(KTQ_DEBIAN_BUILDFLAGS AND KTQ_DPKG_BUILDFLAGS AND NOT KTQ_SANITIZE AND NOT KT
   string(PREPEND CMAKE_CXX_FLAGS "${debian_flags_CPPFLAGS} ${debian_flags_CXXFLAGS} "
                                  "-ffile-prefix-map=${CMAKE_BINARY_DIR}=. ")
   string(PREPEND CMAKE_EXE_LINKER_FLAGS "${debian_flags_LDFLAGS} ")
+  string(PREPEND CMAKE_MODULE_LINKER_FLAGS "${debian_flags_LDFLAGS} ")
 endif()

@@ -4,8 +4,6 @@
 #include <sqlite3.h>
 
 #include <cstring>
-#include <filesystem>
-#include <system_error>
 
 #include "text/CodePage.h"
 
@@ -222,20 +220,6 @@ std::vector<PastAnswer> AnswerStore::AnswersSince(const Text& levelTag, const Te
     while (s.Step("read"))
         rows.push_back({s.Int(0), s.Int(1), s.TextOf(2), s.Int(3) != 0, s.Int(4) != 0});
     return rows;
-}
-
-std::string MoveDamagedDatabaseAside(const std::string& path, const std::string& stamp) {
-    std::error_code ec;
-    std::string aside = path + ".damaged-" + stamp;
-    for (int n = 2; std::filesystem::exists(aside, ec); ++n)
-        aside = path + ".damaged-" + stamp + "-" + std::to_string(n);
-    // The journal files go with it: left behind, they would be read into
-    // the new database of the same name.
-    for (const char* suffix : {"", "-wal", "-shm"}) {
-        if (std::filesystem::exists(path + suffix, ec))
-            std::filesystem::rename(path + suffix, aside + suffix, ec);
-    }
-    return aside;
 }
 
 }  // namespace ktq

@@ -10,53 +10,13 @@
 #include <string>
 #include <vector>
 
-#include "text/Text.h"
+#include "history/AnswerLog.h"
 
 struct sqlite3;
 
 namespace ktq {
 
-enum class AnswerMode { Trial, Learning, Exam };
-
-// The letter chosen of an answer given as "Don't know": no real letter is.
-inline constexpr const char* kNotKnown = "?";
-
-struct StoredAnswer {
-    std::int64_t id = 0;
-    std::int64_t utcMs = 0;  // milliseconds since 1970-01-01 00:00 UTC
-    Text code;
-    Text chosen;
-    Text correct;
-    AnswerMode mode = AnswerMode::Trial;
-};
-
-// What the memory model needs of a recorded answer.
-struct PastAnswer {
-    std::int64_t id = 0;
-    std::int64_t utcMs = 0;
-    Text code;
-    bool right = false;
-    bool notKnown = false;
-};
-
-// Why the database cannot serve. A damaged one may be moved aside and
-// replaced; a busy, locked or full one may serve again in a moment; one that
-// cannot be created or written at all (or was made by a newer program) is
-// left alone.
-enum class StoreFailure { Transient, Damaged, Lasting };
-
-class AnswerStoreError : public std::runtime_error {
-  public:
-    AnswerStoreError(const std::string& what, StoreFailure kind)
-        : std::runtime_error(what), kind_(kind) {}
-    bool Damaged() const { return kind_ == StoreFailure::Damaged; }
-    bool Transient() const { return kind_ == StoreFailure::Transient; }
-
-  private:
-    StoreFailure kind_;
-};
-
-class AnswerStore {
+class AnswerStore final : public AnswerLog {
   public:
     static constexpr int kSchemaVersion = 1;
 
@@ -68,15 +28,14 @@ class AnswerStore {
     // link) and brings its schema up to date, waiting at most
     // `busyTimeoutMs` for another program's lock. Throws AnswerStoreError.
     explicit AnswerStore(const std::string& path, int busyTimeoutMs = kPatientBusyTimeoutMs);
-    ~AnswerStore();
+    ~AnswerStore() override;
     AnswerStore(const AnswerStore&) = delete;
     AnswerStore& operator=(const AnswerStore&) = delete;
 
-    // Returns the id the answer was recorded under.
-    std::int64_t Record(const Text& levelTag, const Text& yearText, const StoredAnswer& answer);
-    // The pool's answers with an id above `afterId`, in the order recorded.
+    std::int64_t Record(const Text& levelTag, const Text& yearText,
+                        const StoredAnswer& answer) override;
     std::vector<PastAnswer> AnswersSince(const Text& levelTag, const Text& yearText,
-                                         std::int64_t afterId);
+                                         std::int64_t afterId) override;
 
   private:
     class Statement;
@@ -95,9 +54,5 @@ class AnswerStore {
     // Prepared once; an answer is recorded and read back many times a session.
     std::unique_ptr<Statement> insert_, since_;
 };
-
-// Moves a damaged database and its journal files aside under the name
-// "<file>.damaged-<stamp>"; returns the new name of the database.
-std::string MoveDamagedDatabaseAside(const std::string& path, const std::string& stamp);
 
 }  // namespace ktq

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "formats/Formats.h"
+
 namespace ktq {
 namespace {
 
@@ -51,7 +53,7 @@ void StudyHistory::Take(const PastAnswer& a) {
         Count(a.code, a.right, a.notKnown, a.utcMs);
 }
 
-void StudyHistory::Catch(AnswerStore& store) {
+void StudyHistory::Catch(AnswerLog& store) {
     while (!waiting_.empty()) {
         const Waiting& w = waiting_.front();
         const std::int64_t id = store.Record(w.levelTag, w.yearText, w.answer);
@@ -76,7 +78,7 @@ std::vector<Text> StudyHistory::WithStore(const std::string& stamp, Work&& work)
     for (int attempt = 0; attempt < 2; ++attempt) {
         try {
             if (!store_)
-                store_ = std::make_unique<AnswerStore>(path_, kAnswerBusyTimeoutMs);
+                store_ = OpenAnswerLog(path_, kAnswerBusyTimeoutMs);
             work(*store_);
             return notes;
         } catch (const AnswerStoreError& e) {
@@ -123,7 +125,7 @@ std::vector<Text> StudyHistory::Open(const Text& levelTag, const Text& yearText,
 std::vector<Text> StudyHistory::Refresh(const std::string& stamp) {
     if (!store_ && unavailableSaid_)
         return {};
-    return WithStore(stamp, [this](AnswerStore& store) { Catch(store); });
+    return WithStore(stamp, [this](AnswerLog& store) { Catch(store); });
 }
 
 std::vector<Text> StudyHistory::Record(const StoredAnswer& answer, const std::string& stamp) {

@@ -11,7 +11,7 @@
 #include <unordered_set>
 #include <vector>
 
-#include "history/AnswerStore.h"
+#include "history/AnswerLog.h"
 #include "history/MemoryModel.h"
 #include "text/Text.h"
 
@@ -75,7 +75,7 @@ class StudyHistory {
     void Take(const PastAnswer& answer);
     void Count(const Text& code, bool right, bool notKnown, std::int64_t utcMs);
     // Writes the waiting answers, then reads the pool's new ones.
-    void Catch(AnswerStore& store);
+    void Catch(AnswerLog& store);
     // Runs `work` on the store; a damaged database is moved aside and a new
     // one started, and the work tried once more on it.
     template <class Work>
@@ -83,7 +83,7 @@ class StudyHistory {
     std::vector<Text> Unavailable(const std::string& reason);
 
     std::string path_;
-    std::unique_ptr<AnswerStore> store_;
+    std::unique_ptr<AnswerLog> store_;
     bool unavailableSaid_ = false, waitingSaid_ = false;
     std::vector<Waiting> waiting_;
     // This program's answers, counted when given: skipped when read back.

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <map>
 
+#include "formats/Formats.h"
 #include "importing/ImportRecord.h"
-#include "importing/PublishedDocument.h"
 #include "platform/TextFile.h"
 #include "pool/BankBuilder.h"
 #include "pool/PoolText.h"
@@ -91,7 +91,9 @@ class Import {
         : files_(files), document_(document), before_(before), outcome_(outcome) {}
 
     void Run(const EntryInfo& documentInfo) {
-        PublishedDocument doc(ReadBytes(files_, document_), document_.Shown());
+        const std::unique_ptr<PoolDocument> read =
+            OpenPoolDocument(ReadBytes(files_, document_), document_.Shown());
+        PoolDocument& doc = *read;
         std::string text(kUtf8Mark);
         for (const std::string& line : doc.Lines()) text += line + "\r\n";
         made_.documentSize = documentInfo.size;
@@ -153,7 +155,7 @@ class Import {
         return false;
     }
 
-    void PlaceFigures(PublishedDocument& doc, const std::vector<Text>& figures) {
+    void PlaceFigures(PoolDocument& doc, const std::vector<Text>& figures) {
         std::vector<Text> unknownFormat, unreadable;
         std::string unreadableReason;
         for (std::size_t n = 0; n < figures.size(); ++n) {

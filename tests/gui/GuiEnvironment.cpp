@@ -27,7 +27,6 @@ class QtEnvironment : public ::testing::Environment {
         static char name[] = "ktq-gui-tests";
         static char* argv[] = {name, nullptr};
         app_ = std::make_unique<QApplication>(argc, argv);
-        ktq::InstallFontSubstitutes();
     }
     void TearDown() override {
         app_.reset();

@@ -41,6 +41,7 @@ TEST_F(MirrorTest, CodeChangesAreMirroredWithoutRunningHandlersTwice) {
     form->ComboBox2.SetText("T1A02");
     form->Edit1.SetText("T1A01");
     form->CheckBox2.SetChecked(true);
+    form->Label20.Show();  // what a hidden widget shows is made when it is shown
     form->Label20.SetText("42");
     form->Button5.SetEnabled(true);
     form->Memo1.AppendLine("first");
@@ -57,6 +58,22 @@ TEST_F(MirrorTest, CodeChangesAreMirroredWithoutRunningHandlersTwice) {
     EXPECT_EQ(comboChanges, 0);
     EXPECT_EQ(editChanges, 1);
     EXPECT_EQ(ticks, 1);
+}
+
+// A hidden widget is brought up to date when it is shown, whether it was
+// hidden itself or with its panel.
+TEST_F(MirrorTest, WhatWasHiddenCatchesUpWhenShown) {
+    for (auto [label, hidden] : {std::pair<Label*, Control*>{&form->Label20, &form->Label20},
+                                 std::pair<Label*, Control*>{&form->Label28, &form->Panel2}}) {
+        hidden->Hide();
+        skin->Flush();
+        label->SetText("caught up");
+        skin->Flush();
+        hidden->Show();
+        skin->Flush();
+        EXPECT_EQ(WidgetOf<QLabel>(*label)->text(), "caught up") << label->Name();
+        EXPECT_TRUE(WidgetOf<QLabel>(*label)->isVisible()) << label->Name();
+    }
 }
 
 TEST_F(MirrorTest, WindowFollowsTheModelsSizeAndCaption) {
@@ -237,6 +254,7 @@ TEST_F(MirrorTest, AFailingHandlerIsReportedAndTheWindowGoesOn) {
     QTest::mouseClick(WidgetOf<QPushButton>(form->Button3), Qt::LeftButton);
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0], "KTQ Testing-Learning Software: Cannot create file \"x.txt\"");
+    form->Label20.Show();
     form->Label20.SetText("7");
     skin->Flush();
     EXPECT_EQ(WidgetOf<QLabel>(form->Label20)->text(), "7");
@@ -244,6 +262,7 @@ TEST_F(MirrorTest, AFailingHandlerIsReportedAndTheWindowGoesOn) {
 
 TEST_F(MirrorTest, APictureThatCannotBeDecodedIsReportedOnce) {
     WriteFile("T-9.jpg", "not a picture");
+    form->Panel1.Show();  // a figure is decoded when it is shown
     form->Image1.SetPicture("T-9.jpg", 10, 10);
     skin->Flush();
     form->Image1.SetWidth(100);

@@ -3,6 +3,7 @@
 // installs: nothing is cut, nothing runs into its neighbour.
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QLabel>
 #include <QPushButton>
@@ -47,6 +48,13 @@ TEST_F(TextFitTest, TheDesignsFontsAreDrawnWithMetricCompatibleOnes) {
     EXPECT_EQ(QFontInfo(ToQFont(form->Label1.GetFont())).family(), "Liberation Sans");
     EXPECT_EQ(QFontInfo(ToQFont(form->Label5.GetFont())).family(), "Liberation Sans");
     EXPECT_EQ(QFontInfo(ToQFont(form->Memo3.GetFont())).family(), "Liberation Mono");
+    // Named by installed faces only: a name the desktop lacks costs the
+    // start-up a lookup of substitutes.
+    const QStringList installed = QFontDatabase::families();
+    const Control* designs[] = {&form->Label1, &form->Label5, &form->Memo3};
+    for (const Control* c : designs)
+        for (const QString& face : ToQFont(c->GetFont()).families())
+            EXPECT_TRUE(installed.contains(face)) << c->Name() << ": " << face.toStdString();
 }
 
 TEST_F(TextFitTest, EveryFixedCaptionFitsItsControl) {

@@ -97,6 +97,9 @@ holds_samples "$study" "$source" || fail "the study folder does not hold the sam
 for made in "2024-2028 Extra Class Pool 4th Errata Feb 4 2026.txt" E7-3.png G7-1.png T-1.jpg; do
   [ -s "$study/$made" ] || fail "the first start did not make $made"
 done
+# It loaded the private document reader for that; a start that finds every
+# copy made does not.
+grep -q ' formats=loaded$' "$work/first.out" || fail "the first start: $(cat "$work/first.out")"
 
 notes="$study/KTQTech 2026 ^ study.txt"
 printf 'my own changes\r\n' >>"$notes"
@@ -105,6 +108,8 @@ rm "$study/demo/T-1.jpg" "$study/T-1.jpg"
 start "${command[@]}" >"$work/second.out" 2>"$work/second.err" ||
   { cat "$work/second.err" >&2; fail "the second start through the menu entry"; }
 cmp "$notes" "$work/changed.txt" || fail "the second start changed the user's file"
+grep -q ' formats=not-loaded$' "$work/second.out" ||
+  fail "the second start loaded the document reader: $(cat "$work/second.out")"
 [ ! -e "$study/rule97.txt" ] || fail "made-up rules text beside the pools in force"
 
 # The menu entry's second action opens the prepared banks with their notes.

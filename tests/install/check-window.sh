@@ -27,7 +27,12 @@ window_named() {
 "$usr/bin/ktqtests" --folder "$study" >"$work/x-window.out" 2>"$work/x-window.err" &
 program=$!
 window=$(window_named "KTQ Trial Exam Tests")
-xprop -id "$window" WM_CLASS _NET_WM_ICON >"$work/xprop.txt"
+# The icon follows the window's first paint.
+for _ in $(seq 50); do
+  xprop -id "$window" WM_CLASS _NET_WM_ICON >"$work/xprop.txt"
+  grep -qF 'Icon (48 x 48):' "$work/xprop.txt" && break
+  sleep 0.1
+done
 kill "$program"
 wait "$program" || true
 

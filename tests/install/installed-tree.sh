@@ -1,6 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the install tests: what an installed tree must hold.
 app_id=org.ktqtests.ktqtests
+# The window program's private module of the document reader and answer store.
+formats_module=lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/ktqtests/ktqtests-formats.so
 icon_sizes=(16 24 32 48 64 128 256)
 
 fail() {
@@ -58,7 +60,7 @@ check_program_info() {
 check_tree() {
   local usr=$1 source=$2 expected actual said
   expected=$( {
-    printf '%s\n' bin/ktqtests bin/ktqtests-headless \
+    printf '%s\n' bin/ktqtests bin/ktqtests-headless "$formats_module" \
       "share/applications/$app_id.desktop" "share/metainfo/$app_id.metainfo.xml" \
       "share/icons/hicolor/scalable/apps/$app_id.svg" \
       share/man/man1/ktqtests.1.gz share/man/man1/ktqtests-headless.1.gz \
@@ -72,6 +74,9 @@ check_tree() {
     fail "installed files differ from the expected ones:"$'\n'"$(diff <(echo "$expected") <(echo "$actual"))"
 
   [ -x "$usr/bin/ktqtests" ] && [ -x "$usr/bin/ktqtests-headless" ] || fail "the programs are not executable"
+  # The module exports its table and nothing else.
+  [ "$(nm -D --defined-only "$usr/$formats_module" | awk '$2 == "T" { print $3 }')" = ktq_formats_table ] ||
+    fail "the formats module exports more than its table: $(nm -D --defined-only "$usr/$formats_module" | head)"
   holds_samples "$usr/share/ktqtests/samples" "$source" || fail "the installed samples differ from the sources"
   for size in "${icon_sizes[@]}"; do
     file -b "$usr/share/icons/hicolor/${size}x$size/apps/$app_id.png" | grep -q "^PNG image data, $size x $size," ||

@@ -40,8 +40,13 @@ class ControlView {
     virtual QWidget* Widget() const = 0;
     // The widgets Tab stops at, in order: the widget itself for most.
     virtual std::vector<QWidget*> TabStops() const { return {Widget()}; }
-    // Brings the widget up to the control's state.
+    // Brings the widget up to the control's state; what a widget that is not
+    // to be seen shows is brought up to date when it is shown.
     void Mirror();
+    // Hidden, and behind its control since.
+    bool Stale() const { return stale_; }
+    // The control and every panel around it are visible.
+    bool Seen() const;
 
   protected:
     virtual void MirrorContent() = 0;
@@ -56,6 +61,7 @@ class ControlView {
   private:
     Control& control_;
     SkinContext& skin_;
+    bool stale_ = false;
 };
 
 // The view for any control kind but the timers (which have no widget).

@@ -4,7 +4,11 @@
 #include <QApplication>
 #include <QIcon>
 #include <QPixmap>
+#include <QTimer>
+#include <QWidget>
 #include <system_error>
+
+#include "ui/qt/EventHook.h"
 
 // The component id: the name of the desktop file and of the theme icon; the
 // build passes the one its install rules use.
@@ -18,8 +22,11 @@
 namespace ktq {
 namespace {
 
-// The sizes the package installs into the icon theme beside the program.
+// The sizes the package installs into the icon theme beside the program;
+// a window manager draws a window's icon at 64 pixels at most, and the larger
+// ones cost the start-up their reading and sending.
 constexpr int kInstalledSizes[] = {KTQ_ICON_SIZES};
+constexpr int kLargestWindowIcon = 64;
 
 // Looked up by path, not through QIcon::fromTheme: reading the theme's index
 // and searching its folders cost a twentieth of the start-up.
@@ -28,6 +35,8 @@ QIcon InstalledIcon(const std::filesystem::path& executable) {
         (executable.parent_path() / KTQ_ICONS_FROM_BIN).lexically_normal();
     QIcon icon;
     for (int size : kInstalledSizes) {
+        if (size > kLargestWindowIcon)
+            continue;
         const std::string square = std::to_string(size) + "x" + std::to_string(size);
         const std::filesystem::path file = theme / square / "apps" / (KTQ_APP_ID ".png");
         std::error_code error;
@@ -39,8 +48,7 @@ QIcon InstalledIcon(const std::filesystem::path& executable) {
 
 }  // namespace
 
-void IdentifyToDesktop(const std::filesystem::path& executable) {
-    QGuiApplication::setDesktopFileName(QStringLiteral(KTQ_APP_ID));
+QIcon ProgramIcon(const std::filesystem::path& executable) {
     QIcon icon = InstalledIcon(executable);
     if (icon.isNull()) {
         QPixmap builtIn;
@@ -49,7 +57,24 @@ void IdentifyToDesktop(const std::filesystem::path& executable) {
                              static_cast<uint>(png.size()), "PNG");
         icon = QIcon(builtIn);
     }
-    QApplication::setWindowIcon(icon);
+    return icon;
+}
+
+void IdentifyToDesktop() {
+    QGuiApplication::setDesktopFileName(QStringLiteral(KTQ_APP_ID));
+}
+
+void GiveIconAfterFirstPaint(QWidget& window, const std::filesystem::path& executable) {
+    // After the window's first paint: reading the icon and sending it to the
+    // window manager held the window back by a tenth of its start-up.
+    new EventHook(&window, [executable, given = false](QEvent* e) mutable {
+        if (e->type() != QEvent::Paint || given)
+            return false;
+        given = true;
+        QTimer::singleShot(0,
+                           [executable] { QApplication::setWindowIcon(ProgramIcon(executable)); });
+        return false;
+    });
 }
 
 }  // namespace ktq

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/StudyFolder.h"
+#include "formats/Formats.h"
 #include "platform/DiskFileSystem.h"
 #include "ui/TForm1.h"
 #include "ui/qt/DesktopIdentity.h"
@@ -47,8 +48,7 @@ int main(int argc, char** argv) {
     // The application's title. Not the display name: Qt would append that to
     // the window's own caption.
     QCoreApplication::setApplicationName(ktq::kApplicationTitle);
-    ktq::IdentifyToDesktop(executable);
-    ktq::InstallFontSubstitutes();
+    ktq::IdentifyToDesktop();
 
     ktq::QtPlatform platform(nullptr, std::make_unique<ktq::DiskFileSystem>(folder));
     ktq::TForm1 form(platform);
@@ -58,7 +58,10 @@ int main(int argc, char** argv) {
     ktq::Skin skin(form);
     form.RunGuarded([&] { form.FormCreate(); });
     skin.Flush();
-    ktq::ReportStartupWhenAsked(skin.Window());
+    ktq::GiveIconAfterFirstPaint(skin.Window(), executable);
+    ktq::ReportStartupWhenAsked(skin.Window(), [] {
+        return std::string("formats=") + (ktq::FormatsLoaded() ? "loaded" : "not-loaded");
+    });
     skin.Window().show();
     form.RunGuarded([&] { form.FormActivate(); });
     skin.Flush();

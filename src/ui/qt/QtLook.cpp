@@ -2,7 +2,10 @@
 #include "ui/qt/QtLook.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QWidget>
+#include <initializer_list>
+#include <map>
 
 #include "text/CodePage.h"
 
@@ -36,10 +39,45 @@ namespace {
 // letters are narrower than those of any scalable face at its height; drawn
 // that much narrower, each text keeps the width it was given.
 constexpr int kSansSerifStretch = 94;
+
+// The design's faces, and the free faces of their measure, best first.
+struct FaceChoice {
+    const char* design;
+    std::initializer_list<const char*> faces;
+};
+constexpr FaceChoice kFaceChoices[] = {
+    {"MS Sans Serif", {"Microsoft Sans Serif", "Liberation Sans", "Nimbus Sans", "DejaVu Sans"}},
+    {"Arial", {"Arial", "Liberation Sans", "Nimbus Sans", "DejaVu Sans"}},
+    {"Courier New", {"Courier New", "Liberation Mono", "Nimbus Mono PS", "DejaVu Sans Mono"}},
+};
+
+// The installed ones of a design face's choices, asked once: named directly,
+// a face needs none of the toolkit's substitute lookups, which cost a
+// visible part of the start-up.
+const QStringList& InstalledFaces(const Text& design) {
+    static std::map<Text, QStringList> found;
+    auto [it, added] = found.try_emplace(design);
+    if (added) {
+        // The list, not hasFamily: that asks fontconfig for each name's aliases.
+        static const QStringList installed = QFontDatabase::families();
+        for (const FaceChoice& choice : kFaceChoices) {
+            if (design != choice.design)
+                continue;
+            for (const char* face : choice.faces)
+                if (installed.contains(QLatin1String(face), Qt::CaseInsensitive))
+                    it->second.push_back(QString::fromLatin1(face));
+        }
+        if (it->second.empty())
+            it->second.push_back(ToQString(design));
+    }
+    return it->second;
+}
+
 }  // namespace
 
 QFont ToQFont(const Font& f) {
-    QFont font(ToQString(f.name));
+    QFont font;
+    font.setFamilies(InstalledFaces(f.name));
     if (f.pixelHeight > 0)
         font.setPixelSize(f.pixelHeight);
     else
@@ -49,14 +87,6 @@ QFont ToQFont(const Font& f) {
     font.setBold(f.bold);
     font.setItalic(f.italic);
     return font;
-}
-
-void InstallFontSubstitutes() {
-    QFont::insertSubstitutions(
-        "MS Sans Serif", {"Microsoft Sans Serif", "Liberation Sans", "Nimbus Sans", "DejaVu Sans"});
-    QFont::insertSubstitutions("Arial", {"Liberation Sans", "Nimbus Sans", "DejaVu Sans"});
-    QFont::insertSubstitutions("Courier New",
-                               {"Liberation Mono", "Nimbus Mono PS", "DejaVu Sans Mono"});
 }
 
 void ApplyLook(QWidget& widget, const Control& control, QPalette::ColorRole backgroundRole,

@@ -16,9 +16,8 @@ QString ToQString(const Text& cp1252);
 Text FromQString(const QString& s);
 // A model colour; the named system colours come from `palette`.
 QColor ToQColor(Color c, const QPalette& palette);
+// The design's faces that a desktop may lack get close stand-ins.
 QFont ToQFont(const Font& f);
-// Fonts the design names that a desktop may lack get close stand-ins.
-void InstallFontSubstitutes();
 // Font and its colour, and the background colour in `backgroundRole`.
 void ApplyLook(QWidget& widget, const Control& control, QPalette::ColorRole backgroundRole,
                bool fillBackground);

@@ -188,6 +188,10 @@ void Skin::Flush() {
                 if (auto it = viewOf_.find(c); it != viewOf_.end())
                     it->second->Mirror();
             }
+            // A panel shown shows what it holds: those hidden with it catch up.
+            for (auto& view : views_)
+                if (view->Stale() && view->Seen())
+                    view->Mirror();
             // With every widget in place: the window around them, then the focus.
             FitClientArea();
             MoveFocusOffDisabled(focused);
