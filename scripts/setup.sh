@@ -3,9 +3,10 @@
 # Installs the Debian packages the build and the tests need, when missing.
 # clang with its runtime libraries (libFuzzer among them) builds the fuzz targets.
 # The accessibility tests and scripts/screen-reader-check.sh run the window
-# under openbox with an AT-SPI client (pyatspi) or the screen reader Orca.
+# under openbox with an AT-SPI client (pyatspi) or the screen reader Orca; the
+# GUI tests switch Qt's accessibility on offscreen through its private headers.
 set -euo pipefail
-packages=(build-essential cmake pkg-config qt6-base-dev libxcb1-dev libjpeg62-turbo-dev libpng-dev
+packages=(build-essential cmake pkg-config qt6-base-dev qt6-base-private-dev libxcb1-dev libjpeg62-turbo-dev libpng-dev
           libzip-dev libpugixml-dev libgtest-dev libbenchmark-dev
           xvfb xauth libgl1-mesa-dev fonts-dejavu-core fonts-liberation imagemagick locales
           librsvg2-bin desktop-file-utils appstream dpkg-dev file clang-format

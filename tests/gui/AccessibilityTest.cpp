@@ -1,13 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen-reader user learns: a name for every control, and the
 // feedback of an answer in words as well as in colour.
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+
 #include <QAccessible>
 #include <QHelpEvent>
 #include <QTextEdit>
 #include <QToolTip>
+#include <map>
 
 #include "GuiFixture.h"
 #include "ui/AnswerBoxes.h"
+#include "ui/qt/AccessibleViews.h"
 #include "ui/qt/QtLook.h"
 #include "ui/qt/RichEditWidget.h"
 
@@ -40,7 +46,11 @@ class AccessibilityTest : public GuiTest {
         QAccessibleTextInterface* text = Read(skin->WidgetOf(c))->textInterface();
         return text ? text->text(0, text->characterCount()) : QString("(no text)");
     }
-    QString Spoken() { return Read(&skin->SpeechLineWidget())->text(QAccessible::Name); }
+    // What the line says once the window's posted work is done.
+    QString Spoken() {
+        QApplication::processEvents();
+        return Read(&skin->SpeechLineWidget())->text(QAccessible::Name);
+    }
     RichEditWidget* Marked(int n) { return dynamic_cast<RichEditWidget*>(Box(n)); }
     // The mark's place in grey: what a reader who cannot tell the colours sees.
     QImage MarkInGrey(int n) {
@@ -90,6 +100,7 @@ TEST_F(AccessibilityTest, ThePoolChooserAndTheClockKeepTheirNamesAsTheirTextsCha
 
 TEST_F(AccessibilityTest, AQuestionWithItsAnswersAndARightAnswerAreSpoken) {
     StartTrial();
+    QApplication::processEvents();
     QAccessibleInterface* line = Read(&skin->SpeechLineWidget());
     EXPECT_EQ(line->role(), QAccessible::Notification);
     EXPECT_FALSE(line->state().invisible);
@@ -131,6 +142,48 @@ TEST_F(AccessibilityTest, AWrongAnswerIsSpokenMarkedAndClearedWithTheColours) {
     Box(wrong)->clearFocus();  // the click's focus frame covers the margin too
     EXPECT_EQ(MarkInGrey(wrong), unmarked);
     EXPECT_TRUE(Spoken().startsWith("Question: "));
+}
+
+// A busy reader skips an unfocused notification with many events behind it,
+// and reads its words only when it comes to it: each text box of a new
+// question tells one change, and the question is said after them, in words
+// that stay its own.
+TEST_F(AccessibilityTest, ANewQuestionChangesEachBoxOnceAndIsAnnouncedLast) {
+    std::string pool = "T\r\nSUBELEMENT T1 - RULES\r\nT1A - Purpose\r\n";
+    for (const std::string k : {"10", "11", "12", "13", "14", "15", "16", "17", "18", "19"})
+        pool += "T1A" + k + " (B) [97.1]\r\nWhat is " + k + "?\r\nA. One " + k + "\r\nB. Two " + k +
+                "\r\nC. Three " + k + "\r\nD. Four " + k + "\r\n~~\r\n\r\n";
+    WriteFile("tech 2022 pool.txt", pool + "~~~ End of question pool ~~~\r\n");
+    Prepare();
+    static std::vector<Told> heard;  // all that Qt and the window tell a reader
+    QAccessible::installUpdateHandler([](QAccessibleEvent* e) {
+        heard.push_back({e->object(), e->type()});
+    });
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+    std::vector<std::pair<QWidget*, QString>> said;
+    for (QWidget* press : {skin->WidgetOf(form->Button4), Box(2)->viewport(), Box(1)->viewport(),
+                           skin->WidgetOf(form->Button9)}) {  // start, right, wrong, don't know
+        const Text asked = form->state.QuestionCode;
+        heard.clear();
+        QTest::mouseClick(press, Qt::LeftButton);
+        for (; form->state.QuestionCode == asked; Tick()) heard.clear();
+        said.emplace_back(&skin->SpeechLineWidget(), Spoken());
+        std::map<QObject*, std::vector<QAccessible::Event>> text;  // of each text box
+        for (int n = 0; n <= 4; ++n)
+            text[skin->WidgetOf(n ? *form->AnswerBox(n) : form->RichEdit1)];
+        for (const Told& t : heard) {
+            if (t.type >= QAccessible::TextCaretMoved &&
+                t.type <= QAccessible::TextSelectionChanged)
+                text[t.object].push_back(t.type);
+        }
+        for (const auto& [box, told] : text) EXPECT_EQ(told, std::vector{QAccessible::TextUpdated});
+        auto spoken = [](const Told& t) { return t.object->objectName() == kSpeechLineName; };
+        EXPECT_TRUE(spoken(heard.back()) &&
+                    std::is_partitioned(heard.rbegin(), heard.rend(), spoken));
+    }
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
+    QAccessible::installUpdateHandler(nullptr);
+    for (const auto& [line, words] : said) EXPECT_EQ(Read(line)->text(QAccessible::Name), words);
 }
 
 // Guards against the window's hint standing in for the boxes' own.

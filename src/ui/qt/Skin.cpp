@@ -197,11 +197,11 @@ void Skin::Flush() {
             MoveFocusOffDisabled(focused);
             ShowFocusRequest();
             ShowFeedbackBeyondColour(form_, *this);
-            SpeakAnnouncement();
         }
     });
     dirty_.clear();
     flushing_ = false;
+    SpeakAnnouncement();
 }
 
 void Skin::UserInput(const std::function<void()>& action) {
@@ -305,10 +305,20 @@ void Skin::MoveFocusOffDisabled(Control* focused) {
 }
 
 void Skin::SpeakAnnouncement() {
-    if (form_.state.AnnouncementCount == spokenAnnouncements_)
+    if (form_.state.AnnouncementCount == spokenAnnouncements_ || speechPosted_)
         return;
-    spokenAnnouncements_ = form_.state.AnnouncementCount;
-    speech_->Say(ToQString(form_.state.Announcement), accessibility_);
+    // Said after every event the window sends for the change, Qt's posted
+    // ones too: a busy screen reader skips what is not focused while many
+    // events wait behind it, and behind the last of them none wait.
+    speechPosted_ = true;
+    QMetaObject::invokeMethod(
+        window_.get(),
+        [this] {
+            speechPosted_ = false;
+            spokenAnnouncements_ = form_.state.AnnouncementCount;
+            speech_->Say(ToQString(form_.state.Announcement), accessibility_);
+        },
+        Qt::QueuedConnection);
 }
 
 void Skin::MirrorForm() {

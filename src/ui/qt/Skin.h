@@ -38,7 +38,8 @@ class Skin : public SkinContext {
     // The figure's own window, once it has been asked for.
     FigureWindow* Figure() const { return figure_; }
     // Brings every widget whose control changed up to date. Changes made
-    // outside user input are also flushed from the event loop.
+    // outside user input are also flushed from the event loop, and a new
+    // announcement is spoken from it once the widgets are.
     void Flush();
     void UserInput(const std::function<void()>& action) override;
     FileSystem& Files() override { return form_.Files(); }
@@ -94,6 +95,7 @@ class Skin : public SkinContext {
     AccessibilitySink accessibility_;
     std::unique_ptr<SpeechLine> speech_;
     int spokenAnnouncements_ = 0;
+    bool speechPosted_ = false;
 };
 
 }  // namespace ktq

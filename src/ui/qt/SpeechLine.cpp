@@ -8,22 +8,28 @@
 
 namespace ktq {
 
-SpeechLine::SpeechLine(QWidget& window) : line_(new QWidget(&window)) {
-    line_->setObjectName(kSpeechLineName);
-    line_->setGeometry(0, 0, 1, 1);
-    line_->setFocusPolicy(Qt::NoFocus);
-    line_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    line_->lower();
-    line_->hide();
+SpeechLine::SpeechLine(QWidget& window) {
+    for (QWidget*& line : lines_) {
+        line = new QWidget(&window);
+        line->setObjectName(kSpeechLineName);
+        line->setGeometry(0, 0, 1, 1);
+        line->setFocusPolicy(Qt::NoFocus);
+        line->setAttribute(Qt::WA_TransparentForMouseEvents);
+        line->lower();
+        line->hide();
+    }
 }
 
 void SpeechLine::Say(const QString& words, const Sink& sink) {
-    line_->setAccessibleName(words);
-    // Shown anew for every announcement, the same words again included: the
-    // showing is what the reader hears.
-    line_->hide();
-    line_->show();
-    QAccessibleEvent alert(line_, QAccessible::Alert);
+    QWidget* previous = lines_[current_];
+    current_ = (current_ + 1) % lines_.size();
+    QWidget* line = lines_[current_];
+    line->setAccessibleName(words);
+    // The showing is what the reader hears; the lines take turns, so each
+    // shows anew, the same words again included.
+    line->show();
+    previous->hide();
+    QAccessibleEvent alert(line, QAccessible::Alert);
     sink(&alert);
 }
 

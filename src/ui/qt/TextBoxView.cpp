@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Multi-line boxes: Memo as QPlainTextEdit, RichEdit as a read-only QTextEdit.
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTextBlock>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QTextLayout>
+#include <algorithm>
 #include <optional>
 #include <type_traits>
 
@@ -104,7 +107,7 @@ class TextBoxView : public ControlView {
     void MirrorContent() override {
         bool reset = false;
         if (!shown_ || *shown_ != model_.Lines()) {
-            box_->setPlainText(Joined(model_.Lines()));
+            ShowText(Joined(model_.Lines()));
             shown_ = model_.Lines();
             reset = true;
         }
@@ -114,7 +117,7 @@ class TextBoxView : public ControlView {
             selStart_ = model_.SelStart();
             selLength_ = model_.SelLength();
             const int length = box_->document()->characterCount() - 1;
-            QTextCursor cursor = box_->textCursor();
+            QTextCursor cursor(box_->document());  // not the caret held in ShowText
             cursor.setPosition(WidgetPosition(model_.Lines(), selStart_ + selLength_, length));
             cursor.setPosition(WidgetPosition(model_.Lines(), selStart_, length),
                                QTextCursor::KeepAnchor);
@@ -127,6 +130,47 @@ class TextBoxView : public ControlView {
     }
 
   private:
+    // Only what differs is replaced, in one edit told as one change. Qt's own
+    // filling tells a screen reader of a clearing, an insertion and the caret
+    // going to the end and back, box after box: a new question sent so many
+    // events that a busy reader skipped its announcement.
+    void ShowText(QString now) {
+        QTextDocument& document = *box_->document();
+        now.replace('\n', QChar::ParagraphSeparator);
+        const QString was = document.toRawText();
+        const qsizetype shorter = std::min(was.size(), now.size());
+        qsizetype head = 0;
+        while (head < shorter && was[head] == now[head]) ++head;
+        qsizetype tail = 0;
+        while (tail < shorter - head && was[was.size() - 1 - tail] == now[now.size() - 1 - tail])
+            ++tail;
+        const QString removed = was.mid(head, was.size() - tail - head);
+        const QString inserted = now.mid(head, now.size() - tail - head);
+        if (removed.isEmpty() && inserted.isEmpty())
+            return;
+        // The caret stays where it is; the model's selection is shown next.
+        QTextCursor caret = box_->textCursor();
+        caret.setKeepPositionOnInsert(true);
+        box_->setTextCursor(caret);
+        // Qt tells the reader from the document's signals; the edit is told
+        // once, below.
+        {
+            const QSignalBlocker quiet(&document);
+            // Text the program puts in is no edit of the user's to undo.
+            const bool undo = document.isUndoRedoEnabled();
+            document.setUndoRedoEnabled(false);
+            QTextCursor edit(&document);
+            edit.setPosition(static_cast<int>(head));
+            edit.setPosition(static_cast<int>(was.size() - tail), QTextCursor::KeepAnchor);
+            edit.insertText(inserted);
+            document.setUndoRedoEnabled(undo);
+        }
+        if (QAccessible::isActive()) {
+            QAccessibleTextUpdateEvent told(box_, static_cast<int>(head), removed, inserted);
+            QAccessible::updateAccessibility(&told);
+        }
+    }
+
     // The scroll bar counts display rows; with wrapping a line may take several.
     int FirstRowOf(int line) const {
         if (box_->lineWrapMode() == Box::NoWrap)
