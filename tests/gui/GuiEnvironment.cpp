@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One QApplication for every GUI test: offscreen unless told otherwise, on a
-// 1366 x 768 screen at 96 dots per inch, the laptop screen the window must suit.
+// 1366 x 768 screen at 96 dots per inch, the laptop screen the window must suit,
+// with the same screen scaled to 150 % beside it.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -20,7 +21,8 @@ class QtEnvironment : public ::testing::Environment {
             screenFile_ = std::filesystem::temp_directory_path() /
                           ("ktq-gui-screen-" + std::to_string(getpid()) + ".json");
             std::ofstream(screenFile_) << R"({"screens": [{"name": "laptop", "x": 0, "y": 0,
-                "width": 1366, "height": 768, "logicalDpi": 96}]})";
+                "width": 1366, "height": 768, "logicalDpi": 96}, {"name": "scaled", "x": 1366,
+                "y": 0, "width": 910, "height": 512, "logicalDpi": 96}]})";
             qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QByteArray(screenFile_.c_str()));
         }
         static int argc = 1;

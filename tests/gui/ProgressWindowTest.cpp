@@ -100,11 +100,15 @@ TEST_F(ProgressWindowTest, OpensFollowsTheAnswersAndSavesItsReport) {
 // that took the focus without showing it.
 TEST_F(ProgressWindowTest, FitsTheScreenAgreesWithItsForecastAndShowsTheFocus) {
     StartTrial();
+    QScreen* scaled = QGuiApplication::screens().back();  // a laptop's at 150 %
+    skin->Window().setScreen(scaled);
     QTest::mouseClick(WidgetOf<QPushButton>(form->Button8), Qt::LeftButton);
     ProgressWindow* w = skin->Progress();
     const QSize free = w->screen()->availableGeometry().size();
     EXPECT_LE(w->frameGeometry().width(), free.width());
     EXPECT_LE(w->frameGeometry().height(), free.height());
+    // Sized for the screen of the window it is opened from.
+    EXPECT_TRUE(w->size().boundedTo(scaled->availableGeometry().size()) == w->size());
     const int today = form->DueForecastNow(14).front();
     EXPECT_TRUE(w->DueLabel()->text().startsWith(QString("Due today: %1 (").arg(today)));
     skin->Window().lower();

@@ -14,6 +14,7 @@
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <cmath>
 
 #include "ui/qt/ExamDatePanel.h"
@@ -182,8 +183,9 @@ ProgressWindow::ProgressWindow(TForm1& form, SkinContext& skin, QWidget* owner)
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
-    const QRect free = screen()->availableGeometry();
-    resize(QSize(1040, 700).boundedTo(free.size() - (frameGeometry().size() - size())));
+    // The screen of the window it is opened from; the frame is known only
+    // once shown (before, the frame's size came out a pixel short of none).
+    resize(QSize(1040, 700).boundedTo(screen()->availableGeometry().size()));
 }
 
 QWidget* ProgressWindow::DayChart() const {
@@ -197,6 +199,8 @@ QWidget* ProgressWindow::ForecastChart() const {
 void ProgressWindow::Present() {
     Refresh();
     show();
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    resize(size().boundedTo(screen()->availableGeometry().size().shrunkBy(frame)));
     raise();
     activateWindow();
 }
