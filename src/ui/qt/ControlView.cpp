@@ -36,7 +36,7 @@ void ControlView::Mirror() {
         MirrorContent();
     }
     const QRect bounds(QPoint(control_.Left(), control_.Top()),
-                       seen ? ShownSize() : QSize(control_.Width(), control_.Height()));
+                       seen ? ShownSize() : ControlView::ShownSize());
     if (w->geometry() != bounds)
         w->setGeometry(bounds);
     // A control without size shows nothing, and must take no Tab stop.

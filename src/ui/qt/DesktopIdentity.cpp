@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QIcon>
 #include <QPixmap>
-#include <QTimer>
 #include <QWidget>
 #include <system_error>
 
@@ -67,14 +66,7 @@ void IdentifyToDesktop() {
 void GiveIconAfterFirstPaint(QWidget& window, const std::filesystem::path& executable) {
     // After the window's first paint: reading the icon and sending it to the
     // window manager held the window back by a tenth of its start-up.
-    new EventHook(&window, [executable, given = false](QEvent* e) mutable {
-        if (e->type() != QEvent::Paint || given)
-            return false;
-        given = true;
-        QTimer::singleShot(0,
-                           [executable] { QApplication::setWindowIcon(ProgramIcon(executable)); });
-        return false;
-    });
+    AfterFirstPaint(window, [executable] { QApplication::setWindowIcon(ProgramIcon(executable)); });
 }
 
 }  // namespace ktq

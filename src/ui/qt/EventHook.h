@@ -3,6 +3,7 @@
 // An event filter that hands a widget's events to a function.
 #include <QEvent>
 #include <QObject>
+#include <QTimer>
 #include <functional>
 #include <utility>
 
@@ -21,5 +22,17 @@ class EventHook : public QObject {
   private:
     Filter filter_;
 };
+
+// Runs ACTION once, from the event loop, after WATCHED's first paint has run.
+// The hook sees every later paint too: the flag lives as long as it does.
+inline void AfterFirstPaint(QObject& watched, std::function<void()> action) {
+    new EventHook(&watched, [done = false, action = std::move(action)](QEvent* e) mutable {
+        if (e->type() != QEvent::Paint || done)
+            return false;
+        done = true;
+        QTimer::singleShot(0, action);
+        return false;
+    });
+}
 
 }  // namespace ktq

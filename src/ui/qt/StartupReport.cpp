@@ -4,7 +4,6 @@
 #include <sys/resource.h>
 
 #include <QCoreApplication>
-#include <QTimer>
 #include <QWidget>
 #include <chrono>
 #include <cstdio>
@@ -24,27 +23,19 @@ bool StartupReported() {
 void ReportStartupWhenAsked(QWidget& window, std::function<std::string()> more) {
     if (std::getenv("KTQ_REPORT_STARTUP") == nullptr)
         return;
-    // The hook sees every later paint too: the flag lives as long as it does.
-    new EventHook(&window, [done = false, more = std::move(more)](QEvent* e) mutable {
-        if (e->type() != QEvent::Paint || done)
-            return false;
-        done = true;
-        // After the paint itself has run.
-        QTimer::singleShot(0, [more] {
-            const auto now = std::chrono::system_clock::now().time_since_epoch();
-            rusage usage{};
-            getrusage(RUSAGE_SELF, &usage);
-            std::printf("shown-at-ns=%lld peak-rss-kb=%ld%s\n",
-                        static_cast<long long>(
-                            std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()),
-                        usage.ru_maxrss, more ? (" " + more()).c_str() : "");
-            std::fflush(stdout);
-            // Ends every running loop, a message box's at start-up too; the
-            // main loop must then not start at all.
-            g_reported = true;
-            QCoreApplication::exit(0);
-        });
-        return false;
+    AfterFirstPaint(window, [more = std::move(more)] {
+        const auto now = std::chrono::system_clock::now().time_since_epoch();
+        rusage usage{};
+        getrusage(RUSAGE_SELF, &usage);
+        std::printf("shown-at-ns=%lld peak-rss-kb=%ld%s\n",
+                    static_cast<long long>(
+                        std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()),
+                    usage.ru_maxrss, more ? (" " + more()).c_str() : "");
+        std::fflush(stdout);
+        // Ends every running loop, a message box's at start-up too; the
+        // main loop must then not start at all.
+        g_reported = true;
+        QCoreApplication::exit(0);
     });
 }
 
